@@ -1,0 +1,12 @@
+# phonexa_add_test(<name> SOURCES <files...> LIBS <targets...>)
+# One GoogleTest binary, run headless under CTest.
+function(phonexa_add_test name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE project_settings test_support ${ARG_LIBS})
+    gtest_discover_tests(${name}
+        DISCOVERY_MODE PRE_TEST
+        DISCOVERY_TIMEOUT 60
+        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANG=C.UTF-8;PHONEXA_SOURCE_DIR=${CMAKE_SOURCE_DIR}"
+        TEST_PREFIX "${name}.")
+endfunction()

@@ -1,0 +1,77 @@
+#include "platform/services/CommonDialog.h"
+
+#include "platform/services/BgrColor.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFontDialog>
+
+namespace {
+
+// "Text (*.txt)|*.txt|All|*.*" to Qt's "Text (*.txt) (*.txt);;All (*.*)".
+QStringList qtFilters(const QString& filter) {
+    const QStringList parts = filter.split(u'|');
+    QStringList out;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(u';', u' ');
+        out.append(parts[i] + QStringLiteral(" (") + patterns + u')');
+    }
+    return out;
+}
+
+bool runFileDialog(FileDialogRequest& request, QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(QApplication::activeWindow(), request.title, request.initialDir);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    // The callers ask their own overwrite question.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    const QStringList filters = qtFilters(request.filter);
+    if (!filters.isEmpty()) {
+        dialog.setNameFilters(filters);
+        dialog.selectNameFilter(filters.value(qBound(1, request.filterIndex, int(filters.size())) - 1));
+    }
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    request.fileName = dialog.selectedFiles().constFirst();
+    request.filterIndex = int(filters.indexOf(dialog.selectedNameFilter())) + 1;
+    return true;
+}
+
+} // namespace
+
+bool QtCommonDialog::showOpen(FileDialogRequest& request) { return runFileDialog(request, QFileDialog::AcceptOpen); }
+
+bool QtCommonDialog::showSave(FileDialogRequest& request) { return runFileDialog(request, QFileDialog::AcceptSave); }
+
+bool QtCommonDialog::showFont(const QString& title, FontChoice& font) {
+    QFont initial(font.name);
+    if (font.size > 0)
+        initial.setPointSizeF(font.size);
+    initial.setBold(font.bold);
+    initial.setItalic(font.italic);
+    initial.setUnderline(font.underline);
+    initial.setStrikeOut(font.strikethru);
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, initial, QApplication::activeWindow(), title);
+    if (!ok)
+        return false;
+    font.name = chosen.family();
+    font.size = chosen.pointSizeF();
+    font.bold = chosen.bold();
+    font.italic = chosen.italic();
+    font.underline = chosen.underline();
+    font.strikethru = chosen.strikeOut();
+    return true;
+}
+
+bool QtCommonDialog::showColor(const QString& title, int& color) {
+    const QColor chosen = QColorDialog::getColor(bgrToQColor(color), QApplication::activeWindow(), title);
+    if (!chosen.isValid())
+        return false;
+    color = qColorToBgr(chosen);
+    return true;
+}
