@@ -24,6 +24,8 @@ QString file(const QString& name) {
     return folder + name;
 }
 
-void setOverride(const QString& folder) { overrideFolder() = folder; }
+void setOverride(const QString& folder) {
+    overrideFolder() = folder;
+}
 
 } // namespace ProgramFolder

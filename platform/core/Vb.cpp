@@ -55,7 +55,9 @@ double val(const QString& s) {
     return std::isfinite(v) ? v : 0.0;
 }
 
-std::int64_t roundHalfEven(double v) { return static_cast<std::int64_t>(std::nearbyint(v)); }
+std::int64_t roundHalfEven(double v) {
+    return static_cast<std::int64_t>(std::nearbyint(v));
+}
 
 std::optional<std::int16_t> toInt16(double v) {
     if (!std::isfinite(v))

@@ -8,7 +8,7 @@ struct FileDialogRequest {
     QString title;
     QString filter;
     int filterIndex = 1;
-    QString fileName;   // initial name in, chosen path out
+    QString fileName; // initial name in, chosen path out
     QString initialDir;
     int flags = 0;
 };

@@ -3,7 +3,9 @@
 #include <QSettings>
 
 namespace {
-QString keyPath(const QString& section, const QString& key) { return section + u'/' + key; }
+QString keyPath(const QString& section, const QString& key) {
+    return section + u'/' + key;
+}
 } // namespace
 
 QString IniSettingsStore::get(const QString& app, const QString& section, const QString& key,
@@ -12,7 +14,8 @@ QString IniSettingsStore::get(const QString& app, const QString& section, const 
     return settings.value(keyPath(section, key), defaultValue).toString();
 }
 
-void IniSettingsStore::save(const QString& app, const QString& section, const QString& key, const QString& value) {
+void IniSettingsStore::save(const QString& app, const QString& section, const QString& key,
+                            const QString& value) {
     QSettings settings(QSettings::IniFormat, QSettings::UserScope, app, app);
     settings.setValue(keyPath(section, key), value);
 }

@@ -43,9 +43,13 @@ bool runFileDialog(FileDialogRequest& request, QFileDialog::AcceptMode mode) {
 
 } // namespace
 
-bool QtCommonDialog::showOpen(FileDialogRequest& request) { return runFileDialog(request, QFileDialog::AcceptOpen); }
+bool QtCommonDialog::showOpen(FileDialogRequest& request) {
+    return runFileDialog(request, QFileDialog::AcceptOpen);
+}
 
-bool QtCommonDialog::showSave(FileDialogRequest& request) { return runFileDialog(request, QFileDialog::AcceptSave); }
+bool QtCommonDialog::showSave(FileDialogRequest& request) {
+    return runFileDialog(request, QFileDialog::AcceptSave);
+}
 
 bool QtCommonDialog::showFont(const QString& title, FontChoice& font) {
     QFont initial(font.name);

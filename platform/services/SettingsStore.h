@@ -8,7 +8,8 @@ public:
     virtual ~SettingsStore() = default;
     virtual QString get(const QString& app, const QString& section, const QString& key,
                         const QString& defaultValue = {}) const = 0;
-    virtual void save(const QString& app, const QString& section, const QString& key, const QString& value) = 0;
+    virtual void save(const QString& app, const QString& section, const QString& key,
+                      const QString& value) = 0;
     virtual void remove(const QString& app, const QString& section, const QString& key) = 0;
 };
 

@@ -75,7 +75,8 @@ QString FakeSettingsStore::get(const QString& app, const QString& section, const
     return values.value(storeKey(app, section, key), defaultValue);
 }
 
-void FakeSettingsStore::save(const QString& app, const QString& section, const QString& key, const QString& value) {
+void FakeSettingsStore::save(const QString& app, const QString& section, const QString& key,
+                             const QString& value) {
     values.insert(storeKey(app, section, key), value);
 }
 

@@ -12,9 +12,11 @@ TEST(IniSettingsStore, SavesReadsAndRemovesPerApplication) {
     const QString app = QStringLiteral("PhonexaStoreTest");
     const QString section = QStringLiteral("recentfiles");
     store.remove(app, section, QStringLiteral("File0"));
-    EXPECT_EQ(store.get(app, section, QStringLiteral("File0"), QStringLiteral("none")), QStringLiteral("none"));
+    EXPECT_EQ(store.get(app, section, QStringLiteral("File0"), QStringLiteral("none")),
+              QStringLiteral("none"));
     store.save(app, section, QStringLiteral("File0"), QStringLiteral("/tmp/中文.rtf"));
-    EXPECT_EQ(IniSettingsStore().get(app, section, QStringLiteral("File0"), {}), QStringLiteral("/tmp/中文.rtf"));
+    EXPECT_EQ(IniSettingsStore().get(app, section, QStringLiteral("File0"), {}),
+              QStringLiteral("/tmp/中文.rtf"));
     EXPECT_EQ(store.get(QStringLiteral("OtherApp"), section, QStringLiteral("File0"), {}), QString());
     store.remove(app, section, QStringLiteral("File0"));
     EXPECT_EQ(store.get(app, section, QStringLiteral("File0"), {}), QString());

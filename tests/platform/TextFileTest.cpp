@@ -1,6 +1,6 @@
+#include "platform/core/TextFile.h"
 #include "platform/core/Ansi.h"
 #include "platform/core/ProgramFolder.h"
-#include "platform/core/TextFile.h"
 #include "tests/support/TempFolder.h"
 
 #include <QFile>
@@ -30,7 +30,8 @@ TEST(TextFile, WritesCrLfAndKeepsTheOldFileOnFailure) {
     const QString path = folder.file(QStringLiteral("b.txt"));
     ASSERT_TRUE(TextFile::writeAnsiLines(path, {QStringLiteral("中"), QStringLiteral("x")}));
     EXPECT_EQ(folder.read(QStringLiteral("b.txt")), QByteArray("\xd6\xd0\r\nx\r\n"));
-    EXPECT_FALSE(TextFile::writeAnsiLines(folder.file(QStringLiteral("no/such/dir.txt")), {QStringLiteral("y")}));
+    EXPECT_FALSE(
+        TextFile::writeAnsiLines(folder.file(QStringLiteral("no/such/dir.txt")), {QStringLiteral("y")}));
     EXPECT_EQ(folder.read(QStringLiteral("b.txt")), QByteArray("\xd6\xd0\r\nx\r\n"));
 }
 

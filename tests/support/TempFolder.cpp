@@ -4,9 +4,13 @@
 
 #include <QFile>
 
-TempFolder::TempFolder() { ProgramFolder::setOverride(dir.path()); }
+TempFolder::TempFolder() {
+    ProgramFolder::setOverride(dir.path());
+}
 
-TempFolder::~TempFolder() { ProgramFolder::setOverride({}); }
+TempFolder::~TempFolder() {
+    ProgramFolder::setOverride({});
+}
 
 void TempFolder::write(const QString& name, const QByteArray& bytes) const {
     QFile f(file(name));
