@@ -5,6 +5,7 @@
 #include <QImageReader>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 
 #include <gtest/gtest.h>
@@ -79,6 +80,46 @@ TEST(FontStandIns, ResolveTheWindowsFontNames) {
         ASSERT_TRUE(match.waitForFinished()) << "fc-match did not run";
         EXPECT_EQ(QString::fromUtf8(match.readAllStandardOutput()), QString::fromUtf8(font.installed));
     }
+}
+
+// The text of an RTF file written with \\uN escapes, control words and groups left out.
+QString rtfText(const QByteArray& rtf) {
+    QString text;
+    static const QRegularExpression token(
+        QStringLiteral(R"(\\u(-?\d+)\?|\\[a-z]+-?\d* ?|\\'[0-9a-f]{2}|[{}\r\n])"));
+    qsizetype done = 0;
+    const QString source = QString::fromLatin1(rtf);
+    for (const QRegularExpressionMatch& match : token.globalMatch(source)) {
+        text += source.mid(done, match.capturedStart() - done);
+        if (match.hasCaptured(1))
+            text += QChar(char16_t(match.captured(1).toInt()));
+        done = match.capturedEnd();
+    }
+    return text + source.mid(done);
+}
+
+TEST(HelpDocument, IsAsciiRtfNamingEveryMenu) {
+    QFile file(ProgramFolder::file(QStringLiteral("help.doc")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray rtf = file.readAll();
+    ASSERT_TRUE(rtf.startsWith("{\\rtf1"));
+    int depth = 0;
+    for (qsizetype i = 0; i < rtf.size(); ++i) {
+        ASSERT_LT(uchar(rtf[i]), 0x80) << "byte " << i << " is not ASCII";
+        if (rtf[i] == '\\') {
+            ++i;
+        } else if (rtf[i] == '{') {
+            ++depth;
+        } else if (rtf[i] == '}') {
+            ASSERT_GE(--depth, 0) << "unbalanced group at byte " << i;
+        }
+    }
+    EXPECT_EQ(depth, 0);
+
+    const QString text = rtfText(rtf);
+    for (const char* menu : {"文件", "编辑", "视图", "音标标注", "工具", "英译汉", "统计", "格式", "帮助",
+                             "附录", "全文批量标注", "第 13 版", "第 15 版", "K.K.", "F3"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(menu))) << menu;
 }
 
 } // namespace
