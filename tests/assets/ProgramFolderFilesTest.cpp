@@ -18,10 +18,11 @@ TEST(ProgramFolderPictures, LoadWithTheirSizes) {
         const char* format;
         QSize size;
     } pictures[] = {
-        {"chayi.gif", "gif", {680, 550}},     {"houzhui.gif", "gif", {615, 610}},
-        {"backgrass.gif", "gif", {800, 540}}, {"backpink.gif", "gif", {800, 540}},
-        {"backblue.gif", "gif", {800, 540}},  {"backyin.gif", "gif", {800, 540}},
-        {"phonexa.png", "png", {256, 256}},
+        {"chayi.gif", "gif", {680, 550}},      {"houzhui.gif", "gif", {615, 610}},
+        {"backgrass.gif", "gif", {800, 540}},  {"backpink.gif", "gif", {800, 540}},
+        {"backblue.gif", "gif", {800, 540}},   {"backyin.gif", "gif", {800, 540}},
+        {"phonexa.png", "png", {256, 256}},    {"annotate-word.png", "png", {32, 32}},
+        {"annotate-all.png", "png", {32, 32}},
     };
     for (const auto& picture : pictures) {
         SCOPED_TRACE(picture.name);
