@@ -1,6 +1,6 @@
 #!/usr/bin/python3
 """Draws the program's pictures: the two appendix tables, the reader's four
-backgrounds and the product logo.
+backgrounds, the product logo and the toolbar pictures of the annotation commands.
 
 Chinese is set in WenQuanYi Micro Hei, Latin letters and IPA in DejaVu Sans.
 The backgrounds use a fixed random seed, so a rerun gives the same files.
