@@ -1,6 +1,6 @@
 #!/usr/bin/python3
 """Draws the program's pictures: the two appendix tables, the reader's four
-backgrounds and the product logo.
+backgrounds, the product logo and the toolbar pictures of the annotation commands.
 
 Chinese is set in WenQuanYi Micro Hei, Latin letters and IPA in DejaVu Sans.
 The backgrounds use a fixed random seed, so a rerun gives the same files.
@@ -301,6 +301,23 @@ def logo(path):
     image.resize((size, size), Image.LANCZOS).save(path, optimize=True)
 
 
+def toolbar_icon(path, lines, selected):
+    """32 x 32 toolbar picture: text lines with a green transcription mark above the words."""
+    size, scale = 32, 8
+    big = size * scale
+    image = Image.new("RGBA", (big, big), (0, 0, 0, 0))
+    draw = ImageDraw.Draw(image)
+    mark = ImageFont.truetype(LATIN_BOLD, 12 * scale)
+    for row in ([21] if lines == 1 else [13, 28]):
+        y = row * scale
+        left, right = (9 * scale, 25 * scale) if selected else (3 * scale, 29 * scale)
+        if selected:
+            draw.rectangle((left - 2 * scale, y - 2 * scale, right + 2 * scale, y + 4 * scale), fill=(51, 120, 214))
+        draw.rectangle((left, y, right, y + 2 * scale), fill="white" if selected else (70, 70, 70))
+        draw.text(((left + right) / 2, y - 3 * scale), "ə", font=mark, fill=(46, 139, 58), anchor="ms")
+    image.resize((size, size), Image.LANCZOS).save(path, optimize=True)
+
+
 def main():
     folder = Path(sys.argv[1] if len(sys.argv) > 1 else Path(__file__).parent)
     british_american(folder / "chayi.gif")
@@ -311,6 +328,8 @@ def main():
     waves(folder / "backblue.gif", rng)
     silver(folder / "backyin.gif", rng)
     logo(folder / "phonexa.png")
+    toolbar_icon(folder / "annotate-word.png", lines=1, selected=True)
+    toolbar_icon(folder / "annotate-all.png", lines=2, selected=False)
 
 
 if __name__ == "__main__":
