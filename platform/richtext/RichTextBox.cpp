@@ -67,9 +67,10 @@ QString familyOf(const QTextCharFormat& f, const QTextDocument* doc) {
 
 // The value of one format property over the selection, or nullopt when it differs.
 template <typename T>
-std::optional<T> uniform(const QTextCursor& cursor, const std::function<T(const QTextCharFormat&)>& get) {
+std::optional<T> uniform(const QTextCursor& cursor, const QTextCharFormat& caretFormat,
+                         const std::function<T(const QTextCharFormat&)>& get) {
     if (!cursor.hasSelection())
-        return get(cursor.charFormat());
+        return get(caretFormat);
     const int start = cursor.selectionStart();
     const int end = cursor.selectionEnd();
     std::optional<T> value;
@@ -87,7 +88,7 @@ std::optional<T> uniform(const QTextCursor& cursor, const std::function<T(const 
         }
     }
     if (!value)
-        return get(cursor.charFormat());
+        return get(caretFormat);
     return value;
 }
 
@@ -106,13 +107,17 @@ RichTextBox::RichTextBox(QWidget* parent) : QWidget(parent), edit(new RichTextEd
     connect(edit, &QTextEdit::cursorPositionChanged, this, [this] {
         // The view moves by itself only through the user; while our selection waits to be shown, the
         // view's caret moves because of our own edits and must not overwrite it.
-        if (!syncingView && !viewSyncPending)
+        if (!syncingView && !viewSyncPending) {
             cursor = edit->textCursor();
+            pendingFormat.reset();
+        }
         emit selectionChanged();
     });
     connect(edit, &QTextEdit::selectionChanged, this, [this] {
-        if (!syncingView && !viewSyncPending)
+        if (!syncingView && !viewSyncPending) {
             cursor = edit->textCursor();
+            pendingFormat.reset();
+        }
         emit selectionChanged();
     });
 }
@@ -124,8 +129,18 @@ QTextDocument* RichTextBox::document() const {
 }
 
 QTextEdit* RichTextBox::editor() const {
-    syncView();
+    // Handing out the view shows it the current selection first; that changes no content.
+    const_cast<RichTextBox*>(this)->syncView();
     return edit;
+}
+
+QTextCharFormat RichTextBox::caretFormat() const {
+    return pendingFormat ? *pendingFormat : cursor.charFormat();
+}
+
+void RichTextBox::moved() {
+    pendingFormat.reset();
+    selectionEdited();
 }
 
 void RichTextBox::selectionEdited() {
@@ -137,10 +152,14 @@ void RichTextBox::selectionEdited() {
             this, [this] { syncView(); }, Qt::QueuedConnection);
 }
 
-void RichTextBox::syncView() const {
+void RichTextBox::syncView() {
     if (!viewSyncPending)
         return;
     viewSyncPending = false;
+    if (pendingFormat) {
+        cursor.setCharFormat(*pendingFormat);
+        pendingFormat.reset();
+    }
     syncingView = true;
     edit->setTextCursor(cursor);
     syncingView = false;
@@ -199,7 +218,7 @@ void RichTextBox::setText(const QString& text) {
     cursor.select(QTextCursor::Document);
     cursor.insertText(normaliseBreaks(text));
     cursor.setPosition(0);
-    selectionEdited();
+    moved();
 }
 
 int RichTextBox::selStart() const {
@@ -208,7 +227,7 @@ int RichTextBox::selStart() const {
 
 void RichTextBox::setSelStart(int start) {
     cursor.setPosition(toDocumentPos(start));
-    selectionEdited();
+    moved();
 }
 
 int RichTextBox::selLength() const {
@@ -220,7 +239,7 @@ void RichTextBox::setSelLength(int length) {
     const int end = toDocumentPos(toCrLfPos(start) + qMax(0, length));
     cursor.setPosition(start);
     cursor.setPosition(end, QTextCursor::KeepAnchor);
-    selectionEdited();
+    moved();
 }
 
 QString RichTextBox::selText() const {
@@ -230,31 +249,43 @@ QString RichTextBox::selText() const {
 }
 
 void RichTextBox::setSelText(const QString& text) {
-    cursor.insertText(normaliseBreaks(text));
-    selectionEdited();
+    if (pendingFormat)
+        cursor.insertText(normaliseBreaks(text), *pendingFormat);
+    else
+        cursor.insertText(normaliseBreaks(text));
+    moved();
 }
 
 namespace {
-template <typename Apply> void applyFormat(QTextCursor& cursor, Apply apply) {
+// With a selection the format changes the selected text; without one it is kept for the next insertion.
+template <typename Apply>
+void applyFormat(QTextCursor& cursor, std::optional<QTextCharFormat>& pending, Apply apply) {
     QTextCharFormat format;
     apply(format);
-    cursor.mergeCharFormat(format);
+    if (cursor.hasSelection()) {
+        cursor.mergeCharFormat(format);
+        return;
+    }
+    if (!pending)
+        pending = cursor.charFormat();
+    pending->merge(format);
 }
 } // namespace
 
 std::optional<QString> RichTextBox::selFontName() const {
     const QTextDocument* doc = document();
-    return uniform<QString>(cursor, [doc](const QTextCharFormat& f) { return familyOf(f, doc); });
+    return uniform<QString>(cursor, caretFormat(),
+                            [doc](const QTextCharFormat& f) { return familyOf(f, doc); });
 }
 
 void RichTextBox::setSelFontName(const QString& name) {
-    applyFormat(cursor, [&](QTextCharFormat& f) { f.setFontFamilies({name}); });
+    applyFormat(cursor, pendingFormat, [&](QTextCharFormat& f) { f.setFontFamilies({name}); });
     selectionEdited();
 }
 
 std::optional<double> RichTextBox::selFontSize() const {
     const double base = document()->defaultFont().pointSizeF();
-    return uniform<double>(cursor, [base](const QTextCharFormat& f) {
+    return uniform<double>(cursor, caretFormat(), [base](const QTextCharFormat& f) {
         return f.hasProperty(QTextFormat::FontPointSize) ? f.fontPointSize() : base;
     });
 }
@@ -262,54 +293,56 @@ std::optional<double> RichTextBox::selFontSize() const {
 void RichTextBox::setSelFontSize(double points) {
     if (points <= 0)
         return;
-    applyFormat(cursor, [&](QTextCharFormat& f) { f.setFontPointSize(points); });
+    applyFormat(cursor, pendingFormat, [&](QTextCharFormat& f) { f.setFontPointSize(points); });
     selectionEdited();
 }
 
 std::optional<int> RichTextBox::selColor() const {
-    return uniform<int>(cursor, [](const QTextCharFormat& f) {
+    return uniform<int>(cursor, caretFormat(), [](const QTextCharFormat& f) {
         return f.hasProperty(QTextFormat::ForegroundBrush) ? qColorToBgr(f.foreground().color()) : 0;
     });
 }
 
 void RichTextBox::setSelColor(int bgr) {
-    applyFormat(cursor, [&](QTextCharFormat& f) { f.setForeground(bgrToQColor(bgr)); });
+    applyFormat(cursor, pendingFormat, [&](QTextCharFormat& f) { f.setForeground(bgrToQColor(bgr)); });
     selectionEdited();
 }
 
 std::optional<bool> RichTextBox::selBold() const {
-    return uniform<bool>(cursor, [](const QTextCharFormat& f) { return f.fontWeight() >= QFont::Bold; });
+    return uniform<bool>(cursor, caretFormat(),
+                         [](const QTextCharFormat& f) { return f.fontWeight() >= QFont::Bold; });
 }
 
 void RichTextBox::setSelBold(bool on) {
-    applyFormat(cursor, [&](QTextCharFormat& f) { f.setFontWeight(on ? QFont::Bold : QFont::Normal); });
+    applyFormat(cursor, pendingFormat,
+                [&](QTextCharFormat& f) { f.setFontWeight(on ? QFont::Bold : QFont::Normal); });
     selectionEdited();
 }
 
 std::optional<bool> RichTextBox::selItalic() const {
-    return uniform<bool>(cursor, [](const QTextCharFormat& f) { return f.fontItalic(); });
+    return uniform<bool>(cursor, caretFormat(), [](const QTextCharFormat& f) { return f.fontItalic(); });
 }
 
 void RichTextBox::setSelItalic(bool on) {
-    applyFormat(cursor, [&](QTextCharFormat& f) { f.setFontItalic(on); });
+    applyFormat(cursor, pendingFormat, [&](QTextCharFormat& f) { f.setFontItalic(on); });
     selectionEdited();
 }
 
 std::optional<bool> RichTextBox::selUnderline() const {
-    return uniform<bool>(cursor, [](const QTextCharFormat& f) { return f.fontUnderline(); });
+    return uniform<bool>(cursor, caretFormat(), [](const QTextCharFormat& f) { return f.fontUnderline(); });
 }
 
 void RichTextBox::setSelUnderline(bool on) {
-    applyFormat(cursor, [&](QTextCharFormat& f) { f.setFontUnderline(on); });
+    applyFormat(cursor, pendingFormat, [&](QTextCharFormat& f) { f.setFontUnderline(on); });
     selectionEdited();
 }
 
 std::optional<bool> RichTextBox::selStrikeThru() const {
-    return uniform<bool>(cursor, [](const QTextCharFormat& f) { return f.fontStrikeOut(); });
+    return uniform<bool>(cursor, caretFormat(), [](const QTextCharFormat& f) { return f.fontStrikeOut(); });
 }
 
 void RichTextBox::setSelStrikeThru(bool on) {
-    applyFormat(cursor, [&](QTextCharFormat& f) { f.setFontStrikeOut(on); });
+    applyFormat(cursor, pendingFormat, [&](QTextCharFormat& f) { f.setFontStrikeOut(on); });
     selectionEdited();
 }
 
@@ -342,7 +375,7 @@ void RichTextBox::replaceContent(const FormattedText& runs) {
         doc->setUndoRedoEnabled(undo);
     cursor = QTextCursor(doc);
     positionHint = 0;
-    selectionEdited();
+    moved();
 }
 
 bool RichTextBox::loadFile(const QString& path, FileFormat format) {
@@ -386,6 +419,12 @@ bool RichTextBox::setTextRtf(const QString& rtf) {
 }
 
 void RichTextBox::beginEditBlock() {
+    // Without a page size the layout ignores the edits; setting it back at the end lays the document out
+    // once, lazily, instead of synchronously over the whole edited range.
+    if (editBlockDepth == 0) {
+        pageSizeBeforeBlock = document()->pageSize();
+        document()->setPageSize(QSizeF());
+    }
     cursor.beginEditBlock();
     ++editBlockDepth;
 }
@@ -395,7 +434,11 @@ void RichTextBox::endEditBlock() {
         return;
     --editBlockDepth;
     cursor.endEditBlock();
-    if (editBlockDepth == 0 && viewSyncPending)
+    if (editBlockDepth > 0)
+        return;
+    if (document()->pageSize().isNull())
+        document()->setPageSize(pageSizeBeforeBlock);
+    if (viewSyncPending)
         QMetaObject::invokeMethod(
             this, [this] { syncView(); }, Qt::QueuedConnection);
 }

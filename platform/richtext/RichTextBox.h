@@ -2,7 +2,9 @@
 
 #include "platform/richtext/FormattedText.h"
 
+#include <QSizeF>
 #include <QString>
+#include <QTextCharFormat>
 #include <QTextCursor>
 #include <QWidget>
 
@@ -83,14 +85,18 @@ protected:
 private:
     int toDocumentPos(int crlfPos) const;
     int toCrLfPos(int documentPos) const;
+    QTextCharFormat caretFormat() const;
+    void moved();
     void selectionEdited();
-    void syncView() const;
+    void syncView();
     void replaceContent(const FormattedText& runs);
 
     QTextEdit* edit;
     QTextCursor cursor;
+    std::optional<QTextCharFormat> pendingFormat; // the next insertion's format, set with nothing selected
     mutable int positionHint = 0;
     int editBlockDepth = 0;
-    mutable bool viewSyncPending = false;
-    mutable bool syncingView = false;
+    QSizeF pageSizeBeforeBlock;
+    bool viewSyncPending = false;
+    bool syncingView = false;
 };

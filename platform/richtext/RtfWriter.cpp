@@ -115,7 +115,7 @@ private:
                 out += "\\~";
             } else if (u >= 0x20 && u < 0x7F) {
                 out += char(u);
-            } else if (u < 0x20 || u == 0x7F) {
+            } else if (u < 0x20) {
                 continue;
             } else if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
                 // The fallback of the pair comes after its second half.

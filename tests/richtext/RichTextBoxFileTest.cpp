@@ -150,6 +150,27 @@ TEST(RichTextBoxEditing, FormatSetWithNothingSelectedIsTheNextInsertion) {
     EXPECT_EQ(box.selColor(), 0);
 }
 
+TEST(RichTextBoxEditing, TypingAfterAFormatChangeUsesIt) {
+    RichTextBox box;
+    box.show();
+    box.setText(QStringLiteral("ab"));
+    box.setSelStart(2);
+    box.setSelFontName(QStringLiteral("Fonvella"));
+    box.setSelBold(true);
+    EXPECT_EQ(box.selFontName(), QStringLiteral("Fonvella"));
+    EXPECT_EQ(box.selBold(), true);
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_Z, Qt::NoModifier, QStringLiteral("z"));
+    QCoreApplication::sendEvent(box.editor(), &key);
+    EXPECT_EQ(box.text(), QStringLiteral("abz"));
+    box.setSelStart(2);
+    box.setSelLength(1);
+    EXPECT_EQ(box.selFontName(), QStringLiteral("Fonvella"));
+    EXPECT_EQ(box.selBold(), true);
+    box.setSelStart(0);
+    box.setSelLength(3);
+    EXPECT_EQ(box.selBold(), std::nullopt);
+}
+
 TEST(RichTextBoxEditing, OffsetsAcrossLineBreaksAtAndPastTheEnd) {
     RichTextBox box;
     box.setText(QStringLiteral("one\r\n\r\ntwo\r\n"));
