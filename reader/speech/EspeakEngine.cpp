@@ -1,7 +1,5 @@
 #include "reader/speech/EspeakEngine.h"
 
-#include "reader/speech/SampleConverter.h"
-
 #include <espeak-ng/speak_lib.h>
 
 #include <algorithm>
@@ -24,7 +22,6 @@ struct SynthContext {
     qint64 offset;
     qint64 lastOffset;
     int sampleRate;
-    SampleConverter* converter;
 };
 
 // The synthesis callback runs on the thread that called espeak_Synth, so the context of that call
@@ -144,21 +141,22 @@ int synthCallback(short* wav, int count, espeak_EVENT* events) {
     SynthContext* c = activeSynth;
     if (!c)
         return 1;
-    QByteArray bytes;
-    if (wav && count > 0)
-        c->converter->convert(wav, std::size_t(count), bytes);
     std::unique_lock lock(*c->mutex);
     Utterance& u = *c->utterance;
     if (*c->stopping || u.generation != c->generation)
         return 1;
     for (espeak_EVENT* e = events; e && e->type != espeakEVENT_LIST_TERMINATED; ++e)
         addEvent(*c, *e);
-    u.pcm.append(bytes);
+    if (wav && count > 0)
+        u.raw.insert(u.raw.end(), wav, wav + count);
     c->progress->notify_all();
     if (!u.target->isFile()) {
-        const qint64 lead = qint64(EspeakEngine::kLeadSeconds) * u.format.bytesPerSecond();
-        c->progress->wait(
-            lock, [&] { return *c->stopping || u.generation != c->generation || u.end() - u.sent < lead; });
+        auto ahead = [&] {
+            return double(u.raw.size()) / c->sampleRate + double(u.unsent.load()) / u.format.bytesPerSecond();
+        };
+        c->progress->wait(lock, [&] {
+            return *c->stopping || u.generation != c->generation || ahead() < EspeakEngine::kLeadSeconds;
+        });
     }
     return (*c->stopping || u.generation != c->generation) ? 1 : 0;
 }
@@ -189,6 +187,7 @@ EspeakEngine::~EspeakEngine() {
 
 void EspeakEngine::enqueue(std::shared_ptr<Utterance> utterance, int fromSentence, qint64 offset) {
     const int generation = utterance->generation;
+    utterance->engineRate = rate;
     jobs.push_back({std::move(utterance), generation, fromSentence, offset});
     wake.notify_all();
 }
@@ -216,9 +215,7 @@ void EspeakEngine::run() {
 
 void EspeakEngine::synthesize(const Job& job) {
     Utterance& u = *job.utterance;
-    SampleConverter converter(rate, u.format);
-    SynthContext context{&mutex,     &progress,  &stopping, &u,        job.generation,
-                         job.offset, job.offset, rate,      &converter};
+    SynthContext context{&mutex, &progress, &stopping, &u, job.generation, job.offset, job.offset, rate};
     {
         std::lock_guard library(libraryLock());
         espeak_SetVoiceByName(u.voiceId.toUtf8().constData());
@@ -233,12 +230,9 @@ void EspeakEngine::synthesize(const Job& job) {
                      nullptr);
         activeSynth = nullptr;
     }
-    QByteArray tail;
-    converter.finish(tail);
     std::lock_guard lock(mutex);
     if (u.generation != job.generation)
         return;
-    u.pcm.append(tail);
     u.synthesized = true;
     progress.notify_all();
 }

@@ -16,6 +16,7 @@ namespace {
 
 constexpr int kNormalWordsPerMinute = 175;
 constexpr int kSlowestWordsPerMinute = 80;
+constexpr std::size_t kSlice = 8192;
 
 // Rate -10..10 spans a third to three times the normal speed. Below the engine's slowest speed
 // the rest of the slowing goes into pauses between words; the engine counts them in 10 ms units
@@ -188,6 +189,7 @@ bool EspeakVoice::queueWav(const QByteArray& bytes, int flags) {
     converter.convert(wav->mono.data(), wav->mono.size(), u->pcm);
     converter.finish(u->pcm);
     u->synthesized = true;
+    u->flushed = true;
     {
         std::lock_guard lock(mutex);
         queue.push_back(u);
@@ -239,6 +241,10 @@ std::optional<int> EspeakVoice::Skip(const QString& type, int count) {
         const qint64 heard = u->target->isFile() ? u->sent : u->runStart + playout.heard();
         ++u->generation;
         u->events.clear();
+        u->raw.clear();
+        u->converter.reset();
+        u->flushed = false;
+        u->unsent = 0;
         u->pcm.clear();
         u->pcmStart = heard;
         u->sent = heard;
@@ -279,27 +285,73 @@ void EspeakVoice::startPump() {
 }
 
 void EspeakVoice::pump() {
+    for (;;) {
+        std::shared_ptr<Utterance> u;
+        std::vector<std::int16_t> raw;
+        bool synthesized = false;
+        {
+            std::lock_guard lock(mutex);
+            if (queue.empty())
+                break;
+            u = queue.front();
+            raw.swap(u->raw);
+            synthesized = u->synthesized;
+        }
+        // Converting and writing happen outside the lock, beside the engine's synthesis, in slices
+        // small enough to stay in the cache.
+        qint64 heard = 0;
+        std::size_t at = 0;
+        do {
+            const std::size_t n = std::min(kSlice, raw.size() - at);
+            convert(*u, raw.data() + at, n, synthesized && at + n == raw.size());
+            heard = feed(*u);
+            at += n;
+        } while (at < raw.size());
+        bool finished = false;
+        {
+            std::lock_guard lock(mutex);
+            finished = synthesized && u->flushed && u->sent == u->end() && heard >= u->end();
+            collectEvents(*u, heard, finished);
+            if (finished) {
+                const int stream = u->stream;
+                const qint64 end = u->end();
+                notices.push_back({stream, [this, stream, end] { emit EndStream(stream, end); }});
+                queue.pop_front();
+            }
+        }
+        progress.notify_all();
+        if (!finished)
+            break;
+    }
+    bool idle = false;
     {
         std::lock_guard lock(mutex);
-        while (!queue.empty()) {
-            std::shared_ptr<Utterance> u = queue.front();
-            if (!advance(*u))
-                break;
-            queue.pop_front();
-        }
-        if (queue.empty()) {
-            playout.stop();
-            pumpTimer.stop();
-        }
+        idle = queue.empty();
     }
-    progress.notify_all();
+    if (idle) {
+        playout.stop();
+        pumpTimer.stop();
+    }
     deliver();
 }
 
-bool EspeakVoice::advance(Utterance& u) {
-    const int stream = u.stream;
+void EspeakVoice::convert(Utterance& u, const std::int16_t* samples, std::size_t count, bool last) {
+    if (count == 0 && (!last || u.flushed))
+        return;
+    if (!u.converter)
+        u.converter = std::make_unique<SampleConverter>(u.engineRate, u.format);
+    if (count > 0)
+        u.converter->convert(samples, count, u.pcm);
+    if (last && !u.flushed) {
+        u.converter->finish(u.pcm);
+        u.flushed = true;
+    }
+}
+
+qint64 EspeakVoice::feed(Utterance& u) {
     if (!u.started) {
         u.started = true;
+        const int stream = u.stream;
         notices.push_back({stream, [this, stream] { emit StartStream(stream, 0); }});
         if (!u.target->isFile()) {
             playout.start(u.format);
@@ -309,22 +361,20 @@ bool EspeakVoice::advance(Utterance& u) {
     const qint64 from = u.sent - u.pcmStart;
     qint64 heard = 0;
     if (u.target->isFile()) {
-        u.target->write(u.pcm.mid(from));
+        u.target->write(from == 0 ? u.pcm : u.pcm.mid(from));
         u.sent = u.end();
         heard = u.sent;
     } else {
         u.sent += playout.write(u.pcm.constData() + from, u.pcm.size() - from);
         heard = u.runStart + playout.heard();
     }
-    u.pcm.remove(0, u.sent - u.pcmStart);
+    if (u.sent == u.end())
+        u.pcm.resize(0);
+    else
+        u.pcm.remove(0, u.sent - u.pcmStart);
     u.pcmStart = u.sent;
-    const bool finished = u.synthesized && u.sent == u.end() && heard >= u.end();
-    collectEvents(u, heard, finished);
-    if (finished) {
-        const qint64 end = u.end();
-        notices.push_back({stream, [this, stream, end] { emit EndStream(stream, end); }});
-    }
-    return finished;
+    u.unsent = u.end() - u.sent;
+    return heard;
 }
 
 void EspeakVoice::collectEvents(Utterance& u, qint64 heard, bool all) {

@@ -59,8 +59,10 @@ private:
     bool queueWav(const QByteArray& bytes, int flags);
     void startPump();
     void pump();
-    // Feeds the head utterance and collects what was heard; false when it is not finished.
-    bool advance(Utterance& u);
+    // `last` drains the resampler once the engine is done.
+    void convert(Utterance& u, const std::int16_t* samples, std::size_t count, bool last);
+    // Gives the output what it can take of the utterance; returns the stream offset heard.
+    qint64 feed(Utterance& u);
     void collectEvents(Utterance& u, qint64 heard, bool all);
     void deliver();
 

@@ -9,7 +9,7 @@ SampleConverter::SampleConverter(int inputRate, const AudioFormat& output)
     if (inputRate == output.sampleRate)
         return;
     const soxr_io_spec_t io = soxr_io_spec(SOXR_INT16_I, SOXR_INT16_I);
-    const soxr_quality_spec_t quality = soxr_quality_spec(SOXR_MQ, 0);
+    const soxr_quality_spec_t quality = soxr_quality_spec(SOXR_LQ, 0);
     soxr_error_t error = nullptr;
     resampler = soxr_create(inputRate, output.sampleRate, 1, &error, &io, &quality, nullptr);
     if (error)
