@@ -22,17 +22,19 @@ public:
     Statement& operator=(const Statement&) = delete;
     ~Statement();
 
-    // Binding leaves the statement at its start (reset), so it can be reused for the next query.
+    // Binding rewinds the statement to its start; a failed bind makes next() fail until reset().
     void bind(int position, const QString& text);
     void bind(int position, qint64 value);
     void bindNull(int position);
+    // Resets, then binds values[0] to position 1 and so on; a null QVariant binds null.
     void bindAll(const QVariantList& values);
 
-    // Moves to the next row: true when there is one. False at the end and on any error; error()
-    // tells them apart.
+    // Moves to the next row: true when there is one. False at the end and on any error (error()
+    // tells them apart); the statement is then rewound.
     bool next();
     bool error() const { return failed; }
-    // Ends the current run so that no read transaction stays open between queries.
+    // Ends the current run, so that no read transaction stays open between queries, and clears an
+    // earlier error. Bound values stay.
     void reset();
 
     QString text(int column) const;
