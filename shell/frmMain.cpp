@@ -4,6 +4,7 @@
 #include "platform/core/ProgramFolder.h"
 #include "platform/richtext/RichTextBox.h"
 #include "shell/ForeColor.h"
+#include "shell/Frmchayi.h"
 #include "shell/Frmjincheng.h"
 #include "shell/PhoneticFontFile.h"
 #include "shell/ProductSite.h"
@@ -53,6 +54,8 @@ frmMain::frmMain(Services services, frmstep1& startWindow, QWidget* parent)
 
     setupMenus();
     setupToolbar();
+    setupDocumentCommands();
+    setupEditingCommands();
     setupStatusBar();
     setupPanels();
     resize(1011, 700);

@@ -2,12 +2,14 @@
 
 #include "lexicon/WordList.h"
 #include "platform/recent/RecentFileList.h"
+#include "platform/services/CommonDialog.h"
 #include "platform/services/Services.h"
 #include "shell/Twips.h"
 
 #include <QList>
 #include <QMainWindow>
 #include <QStringList>
+#include <QUrl>
 
 #include <array>
 #include <functional>
@@ -23,6 +25,7 @@ class QStatusBar;
 class QTimer;
 class QToolBar;
 class RichTextBox;
+class Frmchayi;
 class Frmjincheng;
 class frmstep1;
 
@@ -168,6 +171,78 @@ public:
 
     Frmjincheng& progressWindow();
 
+    // Documents (frmMainDocuments.cpp).
+    void mnuFileopen_Click();
+    void OpenFileInEditor(const QString& caption);
+    void mlastfile_Click(int index);
+    void mnuFileSave_Click();
+    void mnuFileSaveAs_Click();
+    void mnuintoword_Click();
+    void mnuHelpSearchForHelpOn_Click();
+    void update_Click();
+    // The server's version file that update_Click compares with.
+    QUrl updateServerFile;
+
+    // Editing and formatting, the editor's events and context menus (frmMainEditing.cpp).
+    void openForm1();
+    void mnucut_Click();
+    void mnucopy_Click();
+    void mnupaste_Click();
+    void mnub_Click();
+    void mnuxie_Click();
+    void mnushanchu_Click();
+    void mnuxiahua_Click();
+    void mnufont_Click();
+    void mnugeshifont_Click();
+    void mnucha1_Click();
+    void mnucha2_Click();
+    void Rich1_Change();
+    void Rich1_SelChange();
+    void Rich1_MouseUp(int button, int shift, int x, int y);
+    Frmchayi& chayiWindow();
+
+    QAction* mnuFileopen;
+    QAction* mnuFileBar0;
+    QAction* mnuFileSave;
+    QAction* mnuFileSaveAs;
+    QAction* mnuHelpSearchForHelpOn;
+    QAction* update;
+    QAction* mnucut;
+    QAction* mnucopy;
+    QAction* mnupaste;
+    QAction* mnuset;
+    QAction* mnuline4;
+    QAction* mnuintoword;
+    QAction* mnuline3;
+    QAction* mnuline2;
+    QAction* mnutooloption;
+    QAction* mnub;
+    QAction* mnuxie;
+    QAction* mnushanchu;
+    QAction* mnuxiahua;
+    QAction* mnugeshiline1;
+    QAction* mnufont;
+    QAction* mnugeshiline2;
+    QAction* mnugeshifont;
+    QAction* mnuline6;
+    QAction* mnucha1;
+    QAction* mnucha2;
+    QMenu* popmenu1;
+    QAction* mnupcanshu;
+    QAction* mnupline1;
+    QAction* mnupbiao;
+    QAction* mnupline2;
+    QAction* mnuppaste;
+    QMenu* popmenu2;
+    QAction* mnupcanshu2;
+    QAction* mnupline3;
+    QAction* mnupline4;
+    QAction* mnupfuzhi;
+    QAction* mnupcut;
+    // Toolbar buttons 4 and 5, switched with the editor's selection.
+    QAction* tbCut;
+    QAction* tbCopy;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -183,6 +258,19 @@ private:
     void insertPhonetic(const QString& code);
     void insertSymbol(const QString& text, bool coloured);
     void makeClickable(QLabel* label, std::function<void()> handler);
+    void setupDocumentCommands();
+    void setupEditingCommands();
+    bool loadIntoEditor(const QString& path);
+    void showDocumentPath(const QString& path);
+    void reportUnreadable(const QString& path);
+    bool saveDocument(const QString& path);
+    void reloadSaved(const QString& path);
+    bool saveAs();
+    bool findAppendixPicture(const QString& name, QString& path);
+
+    // The properties of the common dialog dlg1 that persist between the font and colour commands.
+    FontChoice dlg1;
+    std::unique_ptr<Frmchayi> chayi;
 
     std::unique_ptr<RecentFileList> recent;
     std::unique_ptr<Frmjincheng> progress;
