@@ -2,6 +2,7 @@
 
 #include "lexicon/Module1.h"
 #include "platform/services/BgrColor.h"
+#include "shell/ForeColor.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -17,16 +18,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-int foreColor(const QLabel& label) {
-    return qColorToBgr(label.palette().color(QPalette::WindowText));
-}
-
-void setForeColor(QLabel& label, int bgr) {
-    QPalette palette = label.palette();
-    palette.setColor(QPalette::WindowText, bgrToQColor(bgr));
-    label.setPalette(palette);
-}
 
 int swatchColor(const QLabel& swatch) {
     return qColorToBgr(swatch.palette().color(QPalette::Window));
@@ -196,7 +187,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Form1::Form_Load() {
-    setSwatchColor(*Label7, foreColor(label5));
+    setSwatchColor(*Label7, foreColor(&label5));
 }
 
 void Form1::Timer1_Timer() {
@@ -204,7 +195,7 @@ void Form1::Timer1_Timer() {
     if (ticks != 1)
         return;
     Timer1->stop();
-    setSwatchColor(*Label7, foreColor(label5));
+    setSwatchColor(*Label7, foreColor(&label5));
     HScroll1->setValue(Module1::phoneticFontSize);
     Label11->setNum(HScroll1->value());
 
@@ -267,14 +258,14 @@ void Form1::Label7_Click() {
     if (!services.dialogs.showColor(QStringLiteral("设置音标颜色"), color))
         return;
     setSwatchColor(*Label7, color);
-    setForeColor(label5, color);
-    setForeColor(label21, color);
+    setForeColor(&label5, color);
+    setForeColor(&label21, color);
 }
 
 void Form1::Command1_Click() {
     const int color = swatchColor(*Label7);
-    setForeColor(label5, color);
-    setForeColor(label21, color);
+    setForeColor(&label5, color);
+    setForeColor(&label21, color);
     Module1::phoneticFontSize = HScroll1->value();
 
     if (Option5->isChecked())
