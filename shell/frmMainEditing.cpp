@@ -155,8 +155,7 @@ void frmMain::setupEditingCommands() {
     addToolButton(QStringLiteral("字体颜色"), QStringLiteral("字体颜色"), QStringLiteral("字体颜色"),
                   icon("format-text-color", QStyle::SP_DesktopIcon), [this] { mnugeshifont_Click(); });
 
-    // Our own context menus replace the editor's built-in one.
-    Rich1->editor()->setContextMenuPolicy(Qt::PreventContextMenu);
+    // Our own context menus replace the editor's built-in one, also where the view receives the click.
     Rich1->editor()->viewport()->setContextMenuPolicy(Qt::PreventContextMenu);
     connect(Rich1.get(), &RichTextBox::changed, this, &frmMain::Rich1_Change);
     connect(Rich1.get(), &RichTextBox::selectionChanged, this, &frmMain::Rich1_SelChange);
