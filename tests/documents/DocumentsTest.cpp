@@ -1,9 +1,11 @@
 #include "platform/core/Ansi.h"
 #include "platform/richtext/RichTextBox.h"
 #include "platform/testing/FakeServices.h"
+#include "shell/Form1.h"
 #include "shell/Frmchayi.h"
 #include "shell/frmMain.h"
 #include "shell/frmstep1.h"
+#include "tests/documents/LocalFileServer.h"
 #include "tests/support/TempFolder.h"
 
 #include <QApplication>
@@ -538,4 +540,36 @@ TEST_F(DocumentsTest, SaveToAnImpossiblePathIsReported) {
     EXPECT_TRUE(window.mnuFileSave->isEnabled());
     EXPECT_EQ(rich().text(), QStringLiteral("edited"));
     EXPECT_EQ(folder.read(QStringLiteral("current.txt")), QByteArrayLiteral("old"));
+}
+
+TEST_F(DocumentsTest, EveryOptionsOpenerShowsTheDialogModally) {
+    const std::function<void()> openers[] = {
+        [&] { trigger("mnuset"); },
+        [&] { trigger("mnutooloption"); },
+        [&] { window.mnupcanshu->trigger(); },
+        [&] { window.mnupcanshu2->trigger(); },
+        [&] { window.tbToolBar_ButtonClick(QStringLiteral("设置")); },
+    };
+    for (const auto& open : openers) {
+        Form1* shown = nullptr;
+        QTimer::singleShot(0, &window, [&] {
+            shown = qobject_cast<Form1*>(QApplication::activeModalWidget());
+            if (shown)
+                shown->Command2_Click();
+        });
+        open();
+        EXPECT_NE(shown, nullptr);
+    }
+}
+
+TEST_F(DocumentsTest, VersionCheckFromTheWindowUsesItsServer) {
+    folder.write(QStringLiteral("update.txt"), "version:10.0\r\n");
+    LocalFileServer server;
+    server.files.insert(QStringLiteral("/update.txt"), "version:10.5\r\n");
+    window.updateServerFile = server.url(QStringLiteral("/update.txt"));
+
+    window.update_Click();
+
+    EXPECT_EQ(server.requests, 1);
+    EXPECT_EQ(fakes.shell.started, QStringList{folder.file(QStringLiteral("update.exe"))});
 }
