@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+#include <chrono>
+
+// A small synchronous download: the caller waits until the body has arrived, failed or timed out.
+namespace Download {
+
+struct Result {
+    bool ok = false;
+    QString error; // why it failed, for the user; empty on success
+};
+
+// Fetches `url` into `path`. The file is replaced only when the whole body arrived with a success
+// status, so a failed download leaves an older copy as it was. User input is held back while waiting,
+// so the window cannot start a second command meanwhile.
+Result toFile(const QUrl& url, const QString& path,
+              std::chrono::milliseconds timeout = std::chrono::seconds(15));
+
+} // namespace Download

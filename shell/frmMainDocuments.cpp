@@ -1,0 +1,213 @@
+// Document files: open, save, save as, the hand-over to the word processor, help, the version check.
+#include "shell/frmMain.h"
+
+#include "platform/core/ProgramFolder.h"
+#include "platform/richtext/RichTextBox.h"
+#include "shell/VersionCheck.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QRandomGenerator>
+#include <QStyle>
+#include <QToolBar>
+
+namespace {
+
+const QString kNotice = QStringLiteral("友情提示");
+
+QString productTitle() {
+    return QStringLiteral("英语Phonexa企业版");
+}
+
+bool isRtf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.read(5) == "{\\rtf";
+}
+
+} // namespace
+
+void frmMain::setupDocumentCommands() {
+    updateServerFile = VersionCheck::defaultServerFile();
+    const auto item = [this](QMenu* menu, QAction* before, const char16_t* name, const char16_t* caption,
+                             auto handler, const QKeySequence& shortcut = {}) {
+        auto* a = new QAction(QString::fromUtf16(caption), menu);
+        a->setObjectName(QString::fromUtf16(name));
+        a->setShortcut(shortcut);
+        menu->insertAction(before, a);
+        connect(a, &QAction::triggered, this, handler);
+        return a;
+    };
+    mnuFileopen = item(mnufile, l1, u"mnuFileopen", u"打开(&O)", &frmMain::mnuFileopen_Click,
+                       QKeySequence(Qt::CTRL | Qt::Key_O));
+    mnuFileBar0 = mnufile->insertSeparator(l1);
+    mnuFileBar0->setObjectName(QStringLiteral("mnuFileBar0"));
+    mnuFileSave = item(mnufile, l1, u"mnuFileSave", u"保存(&S)", &frmMain::mnuFileSave_Click,
+                       QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuFileSaveAs = item(mnufile, l1, u"mnuFileSaveAs", u"另存为(&A)...", &frmMain::mnuFileSaveAs_Click);
+    mnuFileSaveAs->setEnabled(false);
+    for (int i = 0; i < 4; ++i)
+        connect(mlastfile[i], &QAction::triggered, this, [this, i] { mlastfile_Click(i); });
+
+    mnuHelpSearchForHelpOn = item(mnuHelp, mnuHelpBar0, u"mnuHelpSearchForHelpOn", u"帮助...(&H)",
+                                  &frmMain::mnuHelpSearchForHelpOn_Click, QKeySequence(Qt::Key_F1));
+    // The version check has no visible entry.
+    update = item(mnuHelp, mnuHelpAbout, u"update", u"在线升级(&U)", &frmMain::update_Click);
+    update->setVisible(false);
+
+    QAction* const first = toolButton(QStringLiteral("批量标注"));
+    addToolButton(
+        QStringLiteral("打开"), QStringLiteral("打开"), QStringLiteral("Ctrl+O"),
+        QIcon::fromTheme(QStringLiteral("document-open"), style()->standardIcon(QStyle::SP_DialogOpenButton)),
+        [this] { mnuFileopen_Click(); }, first);
+    addToolButton(
+        QStringLiteral("保存"), QStringLiteral("保存"), QStringLiteral("Ctrl+S"),
+        QIcon::fromTheme(QStringLiteral("document-save"), style()->standardIcon(QStyle::SP_DialogSaveButton)),
+        [this] { mnuFileSave_Click(); }, first);
+    tbToolBar->insertSeparator(first);
+}
+
+bool frmMain::loadIntoEditor(const QString& path) {
+    // An RTF file replaces the whole content with its own formatting; any other file comes in as
+    // plain text in the typing font set up here.
+    if (isRtf(path))
+        return Rich1->loadFile(path, RichTextBox::FileFormat::Rtf);
+    if (!QFile(path).open(QIODevice::ReadOnly))
+        return false;
+    Rich1->setText(QString());
+    Rich1->setSelFontName(QStringLiteral("宋体"));
+    Rich1->setSelColor(0);
+    Rich1->setSelText(QStringLiteral(" "));
+    return Rich1->loadFile(path, RichTextBox::FileFormat::Text);
+}
+
+void frmMain::showDocumentPath(const QString& path) {
+    lblfile->setText(path);
+    setWindowTitle(path + QStringLiteral("    ") + productTitle());
+}
+
+void frmMain::reportUnreadable(const QString& path) {
+    services.messageBox.show(QStringLiteral("无法打开文件：") + path, MsgBox::OkOnly | MsgBox::Critical,
+                             kNotice);
+}
+
+bool frmMain::saveDocument(const QString& path) {
+    if (Rich1->saveFile(path, RichTextBox::FileFormat::Rtf))
+        return true;
+    services.messageBox.show(QStringLiteral("无法保存文件：") + path +
+                                 QStringLiteral("\r\n原有的文件没有改动。"),
+                             MsgBox::OkOnly | MsgBox::Critical, kNotice);
+    return false;
+}
+
+void frmMain::reloadSaved(const QString& path) {
+    const int start = Rich1->selStart();
+    const int length = Rich1->selLength();
+    if (!Rich1->loadFile(path, RichTextBox::FileFormat::Rtf))
+        return;
+    Rich1->setSelStart(start);
+    Rich1->setSelLength(length);
+}
+
+void frmMain::mnuFileopen_Click() {
+    FileDialogRequest request;
+    request.filter = QStringLiteral("纯文本(*.txt)|*.txt|全部(*.*)|*.*");
+    request.title = QStringLiteral("打开文件|Phonexa");
+    if (!services.dialogs.showOpen(request) || request.fileName.isEmpty())
+        return;
+    const QString path = request.fileName;
+    if (!loadIntoEditor(path)) {
+        reportUnreadable(path);
+        return;
+    }
+    showDocumentPath(path);
+    const int index = recentFiles().FindRecentFile(path);
+    if (index < RecentFileList::kAbsent)
+        recentFiles().UpdateRecentFiles(index);
+    else
+        recentFiles().AddRecentFile(path);
+}
+
+void frmMain::OpenFileInEditor(const QString& caption) {
+    const QString path = caption.mid(3);
+    if (!QFileInfo::exists(path)) {
+        services.messageBox.show(QStringLiteral("要打开的文件：") + path + QStringLiteral(" 不存在！"),
+                                 MsgBox::OkOnly | MsgBox::Critical, kNotice);
+        return;
+    }
+    if (!loadIntoEditor(path)) {
+        reportUnreadable(path);
+        return;
+    }
+    showDocumentPath(path);
+}
+
+void frmMain::mlastfile_Click(int index) {
+    const QString caption = mlastfile[index]->text();
+    if (caption == RecentFileList::placeholder())
+        return;
+    OpenFileInEditor(caption);
+    recentFiles().UpdateRecentFiles(index);
+}
+
+void frmMain::mnuFileSave_Click() {
+    if (lblfile->text().isEmpty()) {
+        const bool saved = saveAs();
+        setWindowTitle(lblfile->text() + QStringLiteral("    ") + productTitle());
+        if (saved)
+            mnuFileSave->setEnabled(false);
+        return;
+    }
+    const QString path = lblfile->text();
+    if (!saveDocument(path))
+        return;
+    reloadSaved(path);
+    mnuFileSave->setEnabled(false);
+}
+
+void frmMain::mnuFileSaveAs_Click() {
+    saveAs();
+}
+
+bool frmMain::saveAs() {
+    FileDialogRequest request;
+    request.filter = QStringLiteral("富文本(*.rtf)|*.rtf|");
+    request.title = QStringLiteral("保存文件(富文本才能保存格式)");
+    if (!services.dialogs.showSave(request) || request.fileName.isEmpty())
+        return false;
+    const QString path = request.fileName;
+    if (QFileInfo::exists(path)) {
+        const int answer =
+            services.messageBox.show(QStringLiteral("文件名已经存在，将覆盖原文件！您确定要覆盖它吗？"),
+                                     MsgBox::OkCancel | MsgBox::Question, kNotice);
+        if (answer != MsgBox::Ok) {
+            mnuFileSave_Click();
+            return false;
+        }
+    }
+    if (!saveDocument(path))
+        return false;
+    showDocumentPath(path);
+    reloadSaved(path);
+    return true;
+}
+
+void frmMain::mnuintoword_Click() {
+    // A name no earlier hand-over holds, so a copy still open in the word processor is not replaced.
+    QString path;
+    for (int attempt = 0; attempt < 100 && (path.isEmpty() || QFileInfo::exists(path)); ++attempt)
+        path = ProgramFolder::file(QStringLiteral("tmp") +
+                                   QString::number(QRandomGenerator::global()->bounded(100000)) +
+                                   QStringLiteral(".rtf"));
+    if (saveDocument(path))
+        services.shell.open(path);
+}
+
+void frmMain::mnuHelpSearchForHelpOn_Click() {
+    services.shell.open(ProgramFolder::file(QStringLiteral("help.doc")));
+}
+
+void frmMain::update_Click() {
+    VersionCheck(services, updateServerFile).run();
+}
