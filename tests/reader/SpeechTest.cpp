@@ -302,3 +302,18 @@ TEST(RealAudio, PlayedTimeStopsWhilePaused) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(SpeechPhonemes, ArriveWhenSomeoneListens) {
+    EspeakVoice voice;
+    int phonemes = 0;
+    QObject::connect(&voice, &SpeechVoice::Phoneme, &voice, [&](int, qint64, const QString& p) {
+        EXPECT_FALSE(p.isEmpty());
+        ++phonemes;
+    });
+    ASSERT_TRUE(voice.Speak(QStringLiteral("Hello world."), SpeakFlag::IsNotXML));
+    EXPECT_GE(phonemes, 6);
+}
+
+} // namespace
