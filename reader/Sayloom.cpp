@@ -91,9 +91,8 @@ void Sayloom::setupControls() {
     SkipTxtBox->setGeometry(76, 146, 28, 30);
     UpDown1 = named(new QSpinBox(central), "UpDown1");
     UpDown1->setRange(-50, 50);
-    UpDown1->setGeometry(104, 146, 18, 30);
-    UpDown1->setStyleSheet(
-        QStringLiteral("QSpinBox { color: transparent; background: transparent; border: none; }"));
+    UpDown1->setGeometry(104, 146, 20, 30);
+    UpDown1->setStyleSheet(QStringLiteral("QSpinBox { color: transparent; }"));
     ResetBtn = button("ResetBtn", QStringLiteral("重置参数"), {16, 190, 104, 36});
     PauseBtn1 = button("PauseBtn1", QStringLiteral("暂停"), {16, 234, 48, 22});
     PauseBtn1->setEnabled(false);

@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMediaDevices>
+#include <QMetaMethod>
 
 #include <chrono>
 #include <cmath>
@@ -379,6 +380,9 @@ qint64 EspeakVoice::feed(Utterance& u) {
 
 void EspeakVoice::collectEvents(Utterance& u, qint64 heard, bool all) {
     const int stream = u.stream;
+    // A long text has tens of thousands of phonemes; nobody listening, nothing to queue.
+    static const QMetaMethod phonemeSignal = QMetaMethod::fromSignal(&SpeechVoice::Phoneme);
+    const bool phonemes = isSignalConnected(phonemeSignal);
     while (!u.events.empty() && (all || u.events.front().offset <= heard)) {
         const PendingEvent e = std::move(u.events.front());
         u.events.pop_front();
@@ -393,7 +397,8 @@ void EspeakVoice::collectEvents(Utterance& u, qint64 heard, bool all) {
                 {stream, [this, stream, e] { emit Sentence(stream, e.offset, e.position, e.length); }});
             break;
         case PendingEvent::Kind::Phoneme:
-            notices.push_back({stream, [this, stream, e] { emit Phoneme(stream, e.offset, e.phoneme); }});
+            if (phonemes)
+                notices.push_back({stream, [this, stream, e] { emit Phoneme(stream, e.offset, e.phoneme); }});
             break;
         case PendingEvent::Kind::VoiceChange: {
             const VoiceToken token = engine->voices().value(e.voiceIndex);

@@ -273,3 +273,47 @@ TEST_F(SpeechTest, AllowingFormatChangesGivesTheStreamTheEngineFormat) {
 }
 
 } // namespace
+
+namespace {
+
+// Speech through a real audio device, when there is one (the real-audio script provides a null sink).
+TEST(RealAudio, PlayedTimeStopsWhilePaused) {
+    EspeakVoice voice;
+    ASSERT_TRUE(voice.initializationError().isEmpty());
+    if (voice.GetAudioOutputs().isEmpty())
+        GTEST_SKIP() << "no audio output device";
+    SpeechEvents events(voice);
+    ASSERT_TRUE(voice.setAudioOutput(voice.GetAudioOutputs().first()));
+    const QString text = QStringLiteral("One two three four five six seven eight nine ten.");
+    QElapsedTimer timer;
+    timer.start();
+    ASSERT_TRUE(voice.Speak(text, SpeakFlag::Async | SpeakFlag::IsNotXML));
+    ASSERT_TRUE(waitFor([&] { return events.count(QStringLiteral("word")) >= 3; }));
+    voice.Pause();
+    const int atPause = events.count(QStringLiteral("word"));
+    waitFor([] { return false; }, 1500);
+    EXPECT_LE(events.count(QStringLiteral("word")), atPause + 1);
+    voice.Resume();
+    ASSERT_TRUE(waitFor([&] { return events.count(QStringLiteral("end")) > 0; }));
+    EXPECT_EQ(events.count(QStringLiteral("word")), 10);
+    // The speech took its own length plus the pause.
+    const double seconds = double(events.of(QStringLiteral("end"))[0].offset) / (22050 * 2);
+    EXPECT_GE(timer.elapsed(), qint64((seconds + 1.5) * 1000) - 300);
+}
+
+} // namespace
+
+namespace {
+
+TEST(SpeechPhonemes, ArriveWhenSomeoneListens) {
+    EspeakVoice voice;
+    int phonemes = 0;
+    QObject::connect(&voice, &SpeechVoice::Phoneme, &voice, [&](int, qint64, const QString& p) {
+        EXPECT_FALSE(p.isEmpty());
+        ++phonemes;
+    });
+    ASSERT_TRUE(voice.Speak(QStringLiteral("Hello world."), SpeakFlag::IsNotXML));
+    EXPECT_GE(phonemes, 6);
+}
+
+} // namespace
