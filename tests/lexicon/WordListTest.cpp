@@ -147,6 +147,24 @@ TEST_F(WordListTest, EveryEntryOfListsOfAnySizeIsFound) {
     }
 }
 
+TEST_F(WordListTest, KeysSharingLongBeginningsAreToldApart) {
+    const QStringList keys = {QStringLiteral("interna"),        QStringLiteral("internal"),
+                              QStringLiteral("internals"),      QStringLiteral("internalise"),
+                              QStringLiteral("internalize"),    QStringLiteral("international"),
+                              QStringLiteral("internationals"), QStringLiteral("internb"),
+                              QStringLiteral("intern"),         QStringLiteral("internal's")};
+    QStringList lines;
+    for (const QString& k : keys)
+        lines.append(k + QStringLiteral("=|m|") + k.toUpper());
+    list.add(lines);
+    for (const QString& k : keys)
+        EXPECT_EQ(LookupPhoneticFast(list, k), k.toUpper()) << k.toStdString();
+    for (const char16_t* miss :
+         {u"inter", u"internali", u"internalisf", u"internationalsx", u"internc", u"internal'"})
+        EXPECT_EQ(LookupPhoneticFast(list, QString::fromUtf16(miss)), QString())
+            << QString::fromUtf16(miss).toStdString();
+}
+
 TEST_F(WordListTest, EmptyListFindsNothing) {
     load({});
     EXPECT_EQ(LookupPhoneticFast(list, QStringLiteral("a")), QString());
