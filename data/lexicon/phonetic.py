@@ -58,6 +58,8 @@ def _dictionary_forms(word, code):
             code = code[:m.end() - 1] + "n" + code[m.end():]
     if re.search(r"[ln]ion$", word) and re.search(r"[ln]iEn$", code):
         code = code[:-3] + "jEn"  # million, union
+    if word.startswith("ex") and code[:3] in ("5ik", "5ig"):
+        code = "5e" + code[2:]  # a stressed ex- is e: exile 5egzail
     if word.startswith("ob") and code.startswith("Cb5"):
         code = "E" + code[1:]  # unstressed ob- is weak: obtain Eb5tein
     if word.endswith("one") and code.endswith("wCn"):
