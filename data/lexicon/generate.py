@@ -44,8 +44,10 @@ def main():
         gloss = meaning.short_meaning(row["translation"])
         if not gloss or is_dropped(word, row, gloss):
             continue
-        spoken = phonetic.from_espeak(word, espeak.phonemes(word))
         written = phonetic.from_ecdict(row["phonetic"])
+        spoken = phonetic.from_espeak(word, espeak.phonemes(word))
+        if spoken:
+            spoken = phonetic.short_a(word, spoken, written)
         entries.append({"word": word, "espeak": spoken, "ecdict": written, "meaning": gloss,
                         "rank": frequency_rank(row), "exam": bool(EXAM_TAGS & set(row["tag"].split()))})
 

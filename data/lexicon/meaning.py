@@ -34,7 +34,9 @@ def short_meaning(translation):
                 domain.append((pos.group(1) if pos else "") + line[(pos.end() if pos else 0) + tag.end():])
             continue
         general.append(line)
-    lines = [line for line in general if not line.startswith("abbr.")]
+    # ECDICT lists a modal's own sense last (can: vt. 装罐, n. 罐头, aux. 能)
+    lines = sorted((line for line in general if not line.startswith("abbr.")),
+                   key=lambda line: not line.startswith("aux."))
     if not lines and not general:
         lines = domain[:1]
     if not lines:

@@ -24,7 +24,7 @@ _TRIPHTHONGS = ("aiE", "auE")
 
 # Onsets a syllable of English may start with; the stress mark goes before the longest of them.
 _ONSETS = {tuple(o.split()) for o in """
-p r|b r|t r|d r|k r|g r|f r|W r|F r|p l|b l|k l|g l|f l|s l|t w|d w|k w|g w|s w|W w|h w
+p r|b r|t r|d r|k r|g r|f r|W r|F r|p l|b l|k l|g l|f l|s l|t w|d w|k w|g w|s w
 p j|b j|t j|d j|k j|g j|m j|n j|f j|v j|W j|s j|z j|h j|l j
 s p|s t|s k|s m|s n|s f|s p r|s t r|s k r|s p l|s k l|s k w|s p j|s t j|s k j""".replace("\n", "|").split("|") if o.strip()}
 _SYLLABIC_N_AFTER = set("tdszfvWT")
@@ -58,6 +58,10 @@ def _dictionary_forms(word, code):
             code = code[:m.end() - 1] + "n" + code[m.end():]
     if re.search(r"[ln]ion$", word) and re.search(r"[ln]iEn$", code):
         code = code[:-3] + "jEn"  # million, union
+    if word.startswith("ex") and code[:3] in ("5ik", "5ig"):
+        code = "5e" + code[2:]  # a stressed ex- is e: exile 5egzail
+    if word.startswith("ob") and code.startswith("Cb5"):
+        code = "E" + code[1:]  # unstressed ob- is weak: obtain Eb5tein
     if word.endswith("one") and code.endswith("wCn"):
         code = code[:-3] + "wQn"  # one, someone
     return code
@@ -216,6 +220,21 @@ def syllables(code):
             after = plain[i + 1:]
             count += after in ("", "z", "d", "s", "t")
     return count
+
+
+# The words whose a before n and a consonant is the long a of RP (dance dB:ns); espeak-ng also gives
+# it to many others (frantic, panther), where ECDICT's short a is right.
+_BROAD_A = re.compile(r"branch|chanc|danc|grant|plant|chant|hanc|vanc|slant|askance|tranc|pranc|stanc|"
+                      r"sland|mand|lanc|glanc|blanch|can't|shan't|answer")
+
+
+def short_a(word, code, readings):
+    """The code with A for espeak-ng's B: before n, where ECDICT reads A and the word is not one of
+    the long-a words."""
+    if "B:n" not in code or _BROAD_A.search(word):
+        return code
+    short = code.replace("B:n", "An")
+    return short if any(_sounds(r) == _sounds(short) for r in readings) else code
 
 
 def agree(code, readings):
