@@ -72,7 +72,10 @@ private:
         current = format;
         const int font = format.fontName.isEmpty() ? 0 : indexOf(fonts, format.fontName);
         const double points = format.fontSize > 0 ? format.fontSize : baseSize;
-        out += "\\plain\\f" + QByteArray::number(font) + "\\fs" +
+        // \af after \hich and \dbch names the font of high-ANSI and double-byte text for readers that
+        // keep one font per script.
+        const QByteArray number = QByteArray::number(font);
+        out += "\\plain\\hich\\af" + number + "\\dbch\\af" + number + "\\loch\\f" + number + "\\fs" +
                QByteArray::number(qMax(1, int(std::lround(points * 2))));
         if (format.color) {
             qsizetype index = colors.indexOf(*format.color);
