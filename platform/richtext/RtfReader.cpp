@@ -549,7 +549,10 @@ private:
 
     void commitFont() {
         flushEntryBytes();
-        const QString name = cleaned(entryName).trimmed();
+        // A font name holds no control characters, not even a tab.
+        QString name = cleaned(entryName);
+        name.removeIf([](QChar c) { return c == u'\t'; });
+        name = name.trimmed();
         if (entryFont >= 0 && !name.isEmpty())
             fonts[entryFont] = {name, entryPage()};
         entryName.clear();

@@ -163,7 +163,7 @@ QByteArray fontTableName(const QString& name) {
     QByteArray out;
     for (qsizetype i = 0; i < name.size(); ++i) {
         const char16_t u = name[i].unicode();
-        if (u < 0x80 && u != u';' && u != u'\\' && u != u'{' && u != u'}') {
+        if (u >= 0x20 && u < 0x80 && u != u';' && u != u'\\' && u != u'{' && u != u'}') {
             out += char(u);
             continue;
         }

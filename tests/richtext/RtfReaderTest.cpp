@@ -1,4 +1,5 @@
 #include "platform/richtext/RtfReader.h"
+#include "platform/richtext/RtfWriter.h"
 
 #include "tests/support/TempFolder.h"
 
@@ -178,6 +179,22 @@ TEST(RtfReader, CrashRegressions) {
         const QByteArray bytes = f.readAll();
         const auto runs = RtfReader::read(bytes);
         EXPECT_EQ(runs.has_value(), RtfReader::isRtf(bytes));
+        if (!runs)
+            continue;
+        // What was read survives the writer unchanged (runs without a font are in the base font).
+        const QString base = QStringLiteral("Arial");
+        const auto again = RtfReader::read(RtfWriter::write(*runs, base, 12));
+        ASSERT_TRUE(again);
+        const auto inBase = [&](const FormattedText& in) {
+            FormattedText out;
+            for (TextRun run : in) {
+                if (run.format.fontName.isEmpty())
+                    run.format.fontName = base;
+                appendRun(out, run.text, run.format);
+            }
+            return out;
+        };
+        EXPECT_EQ(inBase(*again), inBase(*runs));
     }
 }
 
