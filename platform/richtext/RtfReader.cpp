@@ -552,6 +552,15 @@ private:
         // A font name holds no control characters, not even a tab.
         QString name = cleaned(entryName);
         name.removeIf([](QChar c) { return c == u'\t'; });
+        // Nor half a surrogate pair: the font table spells names in GB18030, which has no form for it.
+        for (qsizetype i = 0; i < name.size(); ++i) {
+            const bool pair =
+                name[i].isHighSurrogate() && i + 1 < name.size() && name[i + 1].isLowSurrogate();
+            if (pair)
+                ++i;
+            else if (name[i].isSurrogate())
+                name[i] = QChar::ReplacementCharacter;
+        }
         name = name.trimmed();
         if (entryFont >= 0 && !name.isEmpty())
             fonts[entryFont] = {name, entryPage()};
