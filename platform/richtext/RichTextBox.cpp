@@ -189,8 +189,17 @@ int RichTextBox::toDocumentPos(int crlfPos) const {
         }
     }
     if (!found) {
+        // The block's number b puts its document position at target - b: each bound on b bounds that
+        // position and so the other bound, closing in by about a line length per round.
+        const int last = doc->characterCount() - 1;
+        const auto numberAt = [&](int pos) { return doc->findBlock(qBound(0, pos, last)).blockNumber(); };
         int lo = 0;
-        int hi = doc->findBlock(qMin(target, doc->characterCount() - 1)).blockNumber();
+        int hi = numberAt(target);
+        for (int round = 0; round < 4 && lo < hi; ++round) {
+            const int upper = numberAt(target - lo);
+            lo = qMax(lo, numberAt(target - hi));
+            hi = qMin(hi, upper);
+        }
         while (lo < hi) {
             const int mid = (lo + hi + 1) / 2;
             if (doc->findBlockByNumber(mid).position() + mid <= target)

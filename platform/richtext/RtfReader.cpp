@@ -47,6 +47,11 @@ enum class Word {
     Green,
     Blue,
     Bin,
+    LowAnsi,
+    HighAnsi,
+    DoubleByte,
+    AssociatedFont,
+    AssociatedSize,
 };
 
 struct WordInfo {
@@ -166,6 +171,13 @@ const std::unordered_map<std::string_view, WordInfo>& words() {
         t["green"] = {Word::Green};
         t["blue"] = {Word::Blue};
         t["bin"] = {Word::Bin};
+        t["loch"] = {Word::LowAnsi};
+        t["rtlch"] = {Word::LowAnsi};
+        t["ltrch"] = {Word::LowAnsi};
+        t["hich"] = {Word::HighAnsi};
+        t["dbch"] = {Word::DoubleByte};
+        t["af"] = {Word::AssociatedFont};
+        t["afs"] = {Word::AssociatedSize};
         return t;
     }();
     return table;
@@ -181,6 +193,10 @@ struct GroupState {
     bool underline = false;
     bool strike = false;
     int uc = 1;
+    // Font and size of double-byte text where they differ from \f and \fs (\dbch\af, \dbch\afs).
+    bool doubleByte = false;
+    int dbchFont = -1;
+    int dbchHalfPoints = 0;
 };
 
 struct Font {
@@ -190,6 +206,12 @@ struct Font {
 
 bool isLetter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+// Text that readers with one font per script show in the double-byte (East Asian) font.
+bool isEastAsian(QChar c) {
+    const char16_t u = c.unicode();
+    return u >= 0x2E80 && u < 0xFFF0 && !(u >= 0xE000 && u < 0xF900);
 }
 
 bool isDigit(char c) {
@@ -459,6 +481,8 @@ private:
             break;
         case Word::Font:
             state.font = param;
+            if (state.doubleByte)
+                state.dbchFont = param;
             break;
         case Word::FontSize:
             state.halfPoints = hasParam ? std::clamp(param, 2, 3276) : kDefaultHalfPoints;
@@ -466,7 +490,24 @@ private:
         case Word::Color:
             state.color = param;
             break;
+        case Word::LowAnsi:
+        case Word::HighAnsi:
+            state.doubleByte = false;
+            return;
+        case Word::DoubleByte:
+            state.doubleByte = true;
+            return;
+        case Word::AssociatedFont:
+            if (state.doubleByte)
+                state.dbchFont = param;
+            break;
+        case Word::AssociatedSize:
+            if (state.doubleByte && hasParam)
+                state.dbchHalfPoints = std::clamp(param, 2, 3276);
+            break;
         case Word::Plain:
+            state.dbchFont = -1;
+            state.dbchHalfPoints = 0;
             state.font = -1;
             state.halfPoints = kDefaultHalfPoints;
             state.color = 0;
@@ -508,7 +549,19 @@ private:
 
     void commitFont() {
         flushEntryBytes();
-        const QString name = cleaned(entryName).trimmed();
+        // A font name holds no control characters, not even a tab.
+        QString name = cleaned(entryName);
+        name.removeIf([](QChar c) { return c == u'\t'; });
+        // Nor half a surrogate pair: the font table spells names in GB18030, which has no form for it.
+        for (qsizetype i = 0; i < name.size(); ++i) {
+            const bool pair =
+                name[i].isHighSurrogate() && i + 1 < name.size() && name[i + 1].isLowSurrogate();
+            if (pair)
+                ++i;
+            else if (name[i].isSurrogate())
+                name[i] = QChar::ReplacementCharacter;
+        }
+        name = name.trimmed();
         if (entryFont >= 0 && !name.isEmpty())
             fonts[entryFont] = {name, entryPage()};
         entryName.clear();
@@ -593,10 +646,14 @@ private:
         emitText(text);
     }
 
+    QString fontName(int number) const {
+        const auto font = fonts.find(number);
+        return font != fonts.end() ? font->second.name : QString();
+    }
+
     void emitText(const QString& text) {
         if (formatDirty) {
-            const auto font = fonts.find(fontNumber());
-            runFormat.fontName = font != fonts.end() ? font->second.name : QString();
+            runFormat.fontName = fontName(fontNumber());
             runFormat.fontSize = state.halfPoints / 2.0;
             runFormat.color = state.color >= 0 && std::size_t(state.color) < colors.size()
                                   ? colors[std::size_t(state.color)]
@@ -605,9 +662,26 @@ private:
             runFormat.italic = state.italic;
             runFormat.underline = state.underline;
             runFormat.strikeThru = state.strike;
+            eastAsianFormat = runFormat;
+            if (state.dbchFont >= 0)
+                eastAsianFormat.fontName = fontName(state.dbchFont);
+            if (state.dbchHalfPoints > 0)
+                eastAsianFormat.fontSize = state.dbchHalfPoints / 2.0;
             formatDirty = false;
         }
-        appendRun(runs, text, runFormat);
+        if (eastAsianFormat == runFormat) {
+            appendRun(runs, text, runFormat);
+            return;
+        }
+        qsizetype from = 0;
+        while (from < text.size()) {
+            const bool eastAsian = isEastAsian(text[from]);
+            qsizetype to = from + 1;
+            while (to < text.size() && isEastAsian(text[to]) == eastAsian)
+                ++to;
+            appendRun(runs, text.mid(from, to - from), eastAsian ? eastAsianFormat : runFormat);
+            from = to;
+        }
     }
 
     const char* p;
@@ -640,6 +714,7 @@ private:
     int pendingPage = 0;
     bool formatDirty = true;
     CharFormat runFormat;
+    CharFormat eastAsianFormat;
     FormattedText runs;
 };
 

@@ -72,7 +72,10 @@ private:
         current = format;
         const int font = format.fontName.isEmpty() ? 0 : indexOf(fonts, format.fontName);
         const double points = format.fontSize > 0 ? format.fontSize : baseSize;
-        out += "\\plain\\f" + QByteArray::number(font) + "\\fs" +
+        // \af after \hich and \dbch names the font of high-ANSI and double-byte text for readers that
+        // keep one font per script.
+        const QByteArray number = QByteArray::number(font);
+        out += "\\plain\\hich\\af" + number + "\\dbch\\af" + number + "\\loch\\f" + number + "\\fs" +
                QByteArray::number(qMax(1, int(std::lround(points * 2))));
         if (format.color) {
             qsizetype index = colors.indexOf(*format.color);
@@ -160,7 +163,7 @@ QByteArray fontTableName(const QString& name) {
     QByteArray out;
     for (qsizetype i = 0; i < name.size(); ++i) {
         const char16_t u = name[i].unicode();
-        if (u < 0x80 && u != u';' && u != u'\\' && u != u'{' && u != u'}') {
+        if (u >= 0x20 && u < 0x80 && u != u';' && u != u'\\' && u != u'{' && u != u'}') {
             out += char(u);
             continue;
         }
