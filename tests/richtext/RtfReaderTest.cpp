@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+
 namespace {
 
 CharFormat fmt(const QString& font, double size, std::optional<int> color = {}, bool bold = false,
@@ -77,7 +80,13 @@ INSTANTIATE_TEST_SUITE_P(
         // LibreOffice keeps East Asian text in a font slot of its own, here its default CJK font.
         FixtureCase{"libreoffice-from-wordpad.rtf",
                     "你好 Hello world\nitalic under gone\nback\\slash {braces}\n音标 €",
-                    "WenQuanYi Micro Hei"}));
+                    "WenQuanYi Micro Hei"}),
+    [](const ::testing::TestParamInfo<FixtureCase>& info) {
+        std::string name = info.param.file;
+        name = name.substr(0, name.find('.'));
+        std::replace(name.begin(), name.end(), '-', '_');
+        return name;
+    });
 
 TEST(RtfReader, WordDocumentWithFieldsPicturesAndFontAlternatives) {
     // LibreOffice's form of what the writer made of word.rtf: fonts per script, \dbch\af and \afs.
