@@ -32,6 +32,10 @@ public:
             db = Database::open(path, Database::Mode::ReadOnly);
             if (!db)
                 return nullptr;
+            // Pages are read through a memory map and stay cached between lookups; a commit by
+            // another connection still empties the cache at the next read.
+            db->execute(QStringLiteral("PRAGMA mmap_size=268435456"));
+            db->execute(QStringLiteral("PRAGMA cache_size=-65536"));
             openPath = path;
             device = info.st_dev;
             inode = info.st_ino;

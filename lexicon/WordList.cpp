@@ -47,11 +47,27 @@ qsizetype WordList::add(const QStringList& lines) {
     // Lines already in the list come first among equal keys, new ones in the order read.
     std::stable_sort(entries.begin(), entries.end(),
                      [](const Entry& a, const Entry& b) { return a.key < b.key; });
+    prefixes.resize(entries.size());
+    for (size_t i = 0; i < entries.size(); ++i)
+        prefixes[i] = prefixOf(entries[i].key);
     return static_cast<qsizetype>(entries.size() - before);
 }
 
 void WordList::clear() {
     entries.clear();
+    prefixes.clear();
+}
+
+// Missing units pack as 0, so a key ranks after its own proper prefixes, as in the text order; keys
+// with equal packed prefixes are told apart by their text.
+WordList::Prefix WordList::prefixOf(const QString& key) {
+    Prefix p;
+    for (qsizetype i = 0; i < 8; ++i) {
+        const std::uint64_t unit = i < key.size() ? key[i].unicode() : 0;
+        std::uint64_t& half = i < 4 ? p.high : p.low;
+        half = (half << 16) | unit;
+    }
+    return p;
 }
 
 QString WordList::meaning(qsizetype i) const {
@@ -65,9 +81,26 @@ QString WordList::phonetic(qsizetype i) const {
 }
 
 qsizetype WordList::firstIndexOf(const QString& lowerKey) const {
-    const auto it = std::lower_bound(entries.begin(), entries.end(), lowerKey,
-                                     [](const Entry& e, const QString& k) { return e.key < k; });
-    if (it == entries.end() || it->key != lowerKey)
+    const Prefix wanted = prefixOf(lowerKey);
+    const bool shortWord = lowerKey.size() <= 8;
+    size_t low = 0;
+    size_t count = entries.size();
+    while (count > 0) {
+        const size_t step = count / 2;
+        const size_t mid = low + step;
+        const auto order = prefixes[mid] <=> wanted;
+        // With equal prefixes a word of at most eight units is a prefix of the key, never after it.
+        if (order < 0 || (order == 0 && !shortWord && entries[mid].key < lowerKey)) {
+            low = mid + 1;
+            count -= step + 1;
+        } else {
+            count = step;
+        }
+    }
+    if (low == entries.size() || prefixes[low] != wanted)
         return -1;
-    return static_cast<qsizetype>(it - entries.begin());
+    const QString& key = entries[low].key;
+    if (shortWord ? key.size() != lowerKey.size() : key != lowerKey)
+        return -1;
+    return static_cast<qsizetype>(low);
 }

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
 #include <vector>
 
 // The in-memory word list: lines of the form key=...|meaning|transcription, kept whole and ordered by
@@ -37,5 +38,15 @@ private:
         qsizetype phoneticFrom = 0;
         qsizetype phoneticLength = -1;
     };
+    // The first eight code units of each key packed into two numbers, in entry order: most probes
+    // of a search compare these without touching the key's text.
+    struct Prefix {
+        std::uint64_t high = 0;
+        std::uint64_t low = 0;
+        auto operator<=>(const Prefix&) const = default;
+    };
+    static Prefix prefixOf(const QString& key);
+
     std::vector<Entry> entries;
+    std::vector<Prefix> prefixes;
 };

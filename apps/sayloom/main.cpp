@@ -1,11 +1,14 @@
+#include "platform/services/Services.h"
+#include "reader/Sayloom.h"
+#include "reader/speech/EspeakVoice.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sayloom"));
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Sayloom"));
+    DesktopServices desktop;
+    Sayloom window(desktop.services(), std::make_unique<EspeakVoice>());
     window.show();
     return QApplication::exec();
 }

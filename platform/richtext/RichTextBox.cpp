@@ -2,15 +2,17 @@
 
 #include "platform/core/Ansi.h"
 #include "platform/core/TextFile.h"
+#include "platform/richtext/DocumentRuns.h"
+#include "platform/richtext/RichTextEdit.h"
+#include "platform/richtext/RtfReader.h"
+#include "platform/richtext/RtfWriter.h"
 #include "platform/services/BgrColor.h"
 
 #include <QFile>
 #include <QMouseEvent>
 #include <QStringDecoder>
 #include <QTextBlock>
-#include <QTextCursor>
 #include <QTextDocument>
-#include <QTextEdit>
 #include <QVBoxLayout>
 
 #include <functional>
@@ -18,38 +20,57 @@
 namespace {
 
 constexpr int kTwipsPerPixel = 15;
-
-// Document position (Qt, one per line break) of a position that counts a line break as two.
-int toQtPos(const QTextDocument* doc, int vbPos) {
-    int lo = 0;
-    int hi = doc->blockCount() - 1;
-    while (lo < hi) {
-        const int mid = (lo + hi + 1) / 2;
-        if (doc->findBlockByNumber(mid).position() + mid <= vbPos)
-            lo = mid;
-        else
-            hi = mid - 1;
-    }
-    const QTextBlock block = doc->findBlockByNumber(lo);
-    const int offset = vbPos - (block.position() + lo);
-    return block.position() + qMin(offset, block.length() - 1);
-}
-
-int toVbPos(const QTextDocument* doc, int qtPos) {
-    return qtPos + doc->findBlock(qtPos).blockNumber();
-}
+// Blocks walked from the last lookup before a binary search: edits go mostly near the last position.
+constexpr int kNearBlocks = 8;
 
 QString normaliseBreaks(QString text) {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(u'\r', u'\n');
+    text.replace(QChar::LineSeparator, u'\n');
+    text.replace(QChar::ParagraphSeparator, u'\n');
     return text;
+}
+
+QString withCrLf(const QString& raw) {
+    QString out;
+    out.reserve(raw.size() + raw.size() / 16);
+    qsizetype from = 0;
+    for (qsizetype i = raw.indexOf(QChar::ParagraphSeparator); i >= 0;
+         i = raw.indexOf(QChar::ParagraphSeparator, from)) {
+        out.append(QStringView(raw).sliced(from, i - from));
+        out.append(u"\r\n");
+        from = i + 1;
+    }
+    out.append(QStringView(raw).sliced(from));
+    return out;
+}
+
+// Plain text files: UTF-8 when the bytes are valid UTF-8, the ANSI code page otherwise.
+QString decodePlainText(const QByteArray& bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (utf8.hasError())
+        return Ansi::decode(bytes);
+    if (text.startsWith(QChar::ByteOrderMark))
+        text.remove(0, 1);
+    return text;
+}
+
+QString familyOf(const QTextCharFormat& f, const QTextDocument* doc) {
+    const QStringList families = f.fontFamilies().toStringList();
+    if (!families.isEmpty())
+        return families.constFirst();
+    if (f.hasProperty(QTextFormat::FontFamily))
+        return f.stringProperty(QTextFormat::FontFamily);
+    return doc->defaultFont().family();
 }
 
 // The value of one format property over the selection, or nullopt when it differs.
 template <typename T>
-std::optional<T> uniform(const QTextCursor& cursor, const std::function<T(const QTextCharFormat&)>& get) {
+std::optional<T> uniform(const QTextCursor& cursor, const QTextCharFormat& caretFormat,
+                         const std::function<T(const QTextCharFormat&)>& get) {
     if (!cursor.hasSelection())
-        return get(cursor.charFormat());
+        return get(caretFormat);
     const int start = cursor.selectionStart();
     const int end = cursor.selectionEnd();
     std::optional<T> value;
@@ -67,21 +88,38 @@ std::optional<T> uniform(const QTextCursor& cursor, const std::function<T(const 
         }
     }
     if (!value)
-        return get(cursor.charFormat());
+        return get(caretFormat);
     return value;
 }
 
 } // namespace
 
-RichTextBox::RichTextBox(QWidget* parent) : QWidget(parent), edit(new QTextEdit(this)) {
+RichTextBox::RichTextBox(QWidget* parent) : QWidget(parent), edit(new RichTextEdit(this)) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(edit);
-    edit->setAcceptRichText(false);
+    setFocusProxy(edit);
+    // The windows show their own context menu on the right-button release.
+    edit->setContextMenuPolicy(Qt::PreventContextMenu);
     edit->viewport()->installEventFilter(this);
+    cursor = edit->textCursor();
     connect(edit, &QTextEdit::textChanged, this, &RichTextBox::changed);
-    connect(edit, &QTextEdit::cursorPositionChanged, this, &RichTextBox::selectionChanged);
-    connect(edit, &QTextEdit::selectionChanged, this, &RichTextBox::selectionChanged);
+    connect(edit, &QTextEdit::cursorPositionChanged, this, [this] {
+        // The view moves by itself only through the user; while our selection waits to be shown, the
+        // view's caret moves because of our own edits and must not overwrite it.
+        if (!syncingView && !viewSyncPending) {
+            cursor = edit->textCursor();
+            pendingFormat.reset();
+        }
+        emit selectionChanged();
+    });
+    connect(edit, &QTextEdit::selectionChanged, this, [this] {
+        if (!syncingView && !viewSyncPending) {
+            cursor = edit->textCursor();
+            pendingFormat.reset();
+        }
+        emit selectionChanged();
+    });
 }
 
 RichTextBox::~RichTextBox() = default;
@@ -90,130 +128,222 @@ QTextDocument* RichTextBox::document() const {
     return edit->document();
 }
 
-QString RichTextBox::text() const {
-    QString out;
-    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
-        if (block != document()->begin())
-            out += QStringLiteral("\r\n");
-        out += block.text();
+QTextEdit* RichTextBox::editor() const {
+    // Handing out the view shows it the current selection first; that changes no content.
+    const_cast<RichTextBox*>(this)->syncView();
+    return edit;
+}
+
+QTextCharFormat RichTextBox::caretFormat() const {
+    return pendingFormat ? *pendingFormat : cursor.charFormat();
+}
+
+void RichTextBox::moved() {
+    pendingFormat.reset();
+    selectionEdited();
+}
+
+void RichTextBox::selectionEdited() {
+    if (viewSyncPending)
+        return;
+    viewSyncPending = true;
+    if (editBlockDepth == 0)
+        QMetaObject::invokeMethod(
+            this, [this] { syncView(); }, Qt::QueuedConnection);
+}
+
+void RichTextBox::syncView() {
+    if (!viewSyncPending)
+        return;
+    viewSyncPending = false;
+    if (pendingFormat) {
+        cursor.setCharFormat(*pendingFormat);
+        pendingFormat.reset();
     }
-    return out;
+    syncingView = true;
+    edit->setTextCursor(cursor);
+    syncingView = false;
+}
+
+int RichTextBox::toDocumentPos(int crlfPos) const {
+    const QTextDocument* doc = document();
+    const int target = qMax(0, crlfPos);
+    QTextBlock block = doc->findBlock(qBound(0, positionHint, doc->characterCount() - 1));
+    int number = block.blockNumber();
+    int start = block.position() + number;
+    bool found = false;
+    for (int step = 0; step < kNearBlocks && block.isValid(); ++step) {
+        if (target < start) {
+            block = block.previous();
+            if (!block.isValid())
+                break;
+            --number;
+            start -= block.length() + 1;
+        } else if (target <= start + block.length() || !block.next().isValid()) {
+            found = true;
+            break;
+        } else {
+            start += block.length() + 1;
+            ++number;
+            block = block.next();
+        }
+    }
+    if (!found) {
+        int lo = 0;
+        int hi = doc->findBlock(qMin(target, doc->characterCount() - 1)).blockNumber();
+        while (lo < hi) {
+            const int mid = (lo + hi + 1) / 2;
+            if (doc->findBlockByNumber(mid).position() + mid <= target)
+                lo = mid;
+            else
+                hi = mid - 1;
+        }
+        block = doc->findBlockByNumber(lo);
+        start = block.position() + lo;
+    }
+    const int pos = block.position() + qMin(target - start, block.length() - 1);
+    positionHint = pos;
+    return pos;
+}
+
+int RichTextBox::toCrLfPos(int documentPos) const {
+    return documentPos + document()->findBlock(documentPos).blockNumber();
+}
+
+QString RichTextBox::text() const {
+    return withCrLf(document()->toRawText());
 }
 
 void RichTextBox::setText(const QString& text) {
-    QTextCursor cursor(document());
     cursor.select(QTextCursor::Document);
     cursor.insertText(normaliseBreaks(text));
     cursor.setPosition(0);
-    edit->setTextCursor(cursor);
+    moved();
 }
 
 int RichTextBox::selStart() const {
-    return toVbPos(document(), edit->textCursor().selectionStart());
+    return toCrLfPos(cursor.selectionStart());
 }
 
 void RichTextBox::setSelStart(int start) {
-    QTextCursor cursor = edit->textCursor();
-    cursor.setPosition(toQtPos(document(), qMax(0, start)));
-    edit->setTextCursor(cursor);
+    cursor.setPosition(toDocumentPos(start));
+    moved();
 }
 
 int RichTextBox::selLength() const {
-    const QTextCursor cursor = edit->textCursor();
-    return toVbPos(document(), cursor.selectionEnd()) - toVbPos(document(), cursor.selectionStart());
+    return toCrLfPos(cursor.selectionEnd()) - toCrLfPos(cursor.selectionStart());
 }
 
 void RichTextBox::setSelLength(int length) {
-    QTextCursor cursor = edit->textCursor();
     const int start = cursor.selectionStart();
-    const int end = toQtPos(document(), toVbPos(document(), start) + qMax(0, length));
+    const int end = toDocumentPos(toCrLfPos(start) + qMax(0, length));
     cursor.setPosition(start);
     cursor.setPosition(end, QTextCursor::KeepAnchor);
-    edit->setTextCursor(cursor);
+    moved();
 }
 
 QString RichTextBox::selText() const {
-    QString s = edit->textCursor().selectedText();
+    QString s = cursor.selectedText();
     s.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
     return s;
 }
 
 void RichTextBox::setSelText(const QString& text) {
-    QTextCursor cursor = edit->textCursor();
-    cursor.insertText(normaliseBreaks(text));
-    edit->setTextCursor(cursor);
+    if (pendingFormat)
+        cursor.insertText(normaliseBreaks(text), *pendingFormat);
+    else
+        cursor.insertText(normaliseBreaks(text));
+    moved();
 }
 
 namespace {
-template <typename Apply> void applyFormat(QTextEdit* edit, Apply apply) {
+// With a selection the format changes the selected text; without one it is kept for the next insertion.
+template <typename Apply>
+void applyFormat(QTextCursor& cursor, std::optional<QTextCharFormat>& pending, Apply apply) {
     QTextCharFormat format;
     apply(format);
-    QTextCursor cursor = edit->textCursor();
-    cursor.mergeCharFormat(format);
-    edit->setTextCursor(cursor);
+    if (cursor.hasSelection()) {
+        cursor.mergeCharFormat(format);
+        return;
+    }
+    if (!pending)
+        pending = cursor.charFormat();
+    pending->merge(format);
 }
 } // namespace
 
 std::optional<QString> RichTextBox::selFontName() const {
-    return uniform<QString>(edit->textCursor(), [](const QTextCharFormat& f) {
-        const QStringList families = f.fontFamilies().toStringList();
-        return families.isEmpty() ? QString() : families.constFirst();
-    });
+    const QTextDocument* doc = document();
+    return uniform<QString>(cursor, caretFormat(),
+                            [doc](const QTextCharFormat& f) { return familyOf(f, doc); });
 }
 
 void RichTextBox::setSelFontName(const QString& name) {
-    applyFormat(edit, [&](QTextCharFormat& f) { f.setFontFamilies({name}); });
+    applyFormat(cursor, pendingFormat, [&](QTextCharFormat& f) { f.setFontFamilies({name}); });
+    selectionEdited();
 }
 
 std::optional<double> RichTextBox::selFontSize() const {
-    return uniform<double>(edit->textCursor(), [](const QTextCharFormat& f) { return f.fontPointSize(); });
+    const double base = document()->defaultFont().pointSizeF();
+    return uniform<double>(cursor, caretFormat(), [base](const QTextCharFormat& f) {
+        return f.hasProperty(QTextFormat::FontPointSize) ? f.fontPointSize() : base;
+    });
 }
 
 void RichTextBox::setSelFontSize(double points) {
-    applyFormat(edit, [&](QTextCharFormat& f) { f.setFontPointSize(points); });
+    if (points <= 0)
+        return;
+    applyFormat(cursor, pendingFormat, [&](QTextCharFormat& f) { f.setFontPointSize(points); });
+    selectionEdited();
 }
 
 std::optional<int> RichTextBox::selColor() const {
-    return uniform<int>(edit->textCursor(), [](const QTextCharFormat& f) {
+    return uniform<int>(cursor, caretFormat(), [](const QTextCharFormat& f) {
         return f.hasProperty(QTextFormat::ForegroundBrush) ? qColorToBgr(f.foreground().color()) : 0;
     });
 }
 
 void RichTextBox::setSelColor(int bgr) {
-    applyFormat(edit, [&](QTextCharFormat& f) { f.setForeground(bgrToQColor(bgr)); });
+    applyFormat(cursor, pendingFormat, [&](QTextCharFormat& f) { f.setForeground(bgrToQColor(bgr)); });
+    selectionEdited();
 }
 
 std::optional<bool> RichTextBox::selBold() const {
-    return uniform<bool>(edit->textCursor(),
+    return uniform<bool>(cursor, caretFormat(),
                          [](const QTextCharFormat& f) { return f.fontWeight() >= QFont::Bold; });
 }
 
 void RichTextBox::setSelBold(bool on) {
-    applyFormat(edit, [&](QTextCharFormat& f) { f.setFontWeight(on ? QFont::Bold : QFont::Normal); });
+    applyFormat(cursor, pendingFormat,
+                [&](QTextCharFormat& f) { f.setFontWeight(on ? QFont::Bold : QFont::Normal); });
+    selectionEdited();
 }
 
 std::optional<bool> RichTextBox::selItalic() const {
-    return uniform<bool>(edit->textCursor(), [](const QTextCharFormat& f) { return f.fontItalic(); });
+    return uniform<bool>(cursor, caretFormat(), [](const QTextCharFormat& f) { return f.fontItalic(); });
 }
 
 void RichTextBox::setSelItalic(bool on) {
-    applyFormat(edit, [&](QTextCharFormat& f) { f.setFontItalic(on); });
+    applyFormat(cursor, pendingFormat, [&](QTextCharFormat& f) { f.setFontItalic(on); });
+    selectionEdited();
 }
 
 std::optional<bool> RichTextBox::selUnderline() const {
-    return uniform<bool>(edit->textCursor(), [](const QTextCharFormat& f) { return f.fontUnderline(); });
+    return uniform<bool>(cursor, caretFormat(), [](const QTextCharFormat& f) { return f.fontUnderline(); });
 }
 
 void RichTextBox::setSelUnderline(bool on) {
-    applyFormat(edit, [&](QTextCharFormat& f) { f.setFontUnderline(on); });
+    applyFormat(cursor, pendingFormat, [&](QTextCharFormat& f) { f.setFontUnderline(on); });
+    selectionEdited();
 }
 
 std::optional<bool> RichTextBox::selStrikeThru() const {
-    return uniform<bool>(edit->textCursor(), [](const QTextCharFormat& f) { return f.fontStrikeOut(); });
+    return uniform<bool>(cursor, caretFormat(), [](const QTextCharFormat& f) { return f.fontStrikeOut(); });
 }
 
 void RichTextBox::setSelStrikeThru(bool on) {
-    applyFormat(edit, [&](QTextCharFormat& f) { f.setFontStrikeOut(on); });
+    applyFormat(cursor, pendingFormat, [&](QTextCharFormat& f) { f.setFontStrikeOut(on); });
+    selectionEdited();
 }
 
 QString RichTextBox::baseFontName() const {
@@ -222,8 +352,30 @@ QString RichTextBox::baseFontName() const {
 
 void RichTextBox::setBaseFont(const QString& name, double points) {
     QFont font(name);
-    font.setPointSizeF(points);
+    if (points > 0)
+        font.setPointSizeF(points);
     document()->setDefaultFont(font);
+}
+
+void RichTextBox::replaceContent(const FormattedText& runs) {
+    QTextDocument* doc = document();
+    // A load is no undo step; outside a bulk edit it also drops the history before it.
+    const bool undo = doc->isUndoRedoEnabled();
+    if (editBlockDepth == 0)
+        doc->setUndoRedoEnabled(false);
+    QTextCursor writer(doc);
+    writer.beginEditBlock();
+    writer.select(QTextCursor::Document);
+    writer.removeSelectedText();
+    writer.setBlockCharFormat(QTextCharFormat());
+    writer.setCharFormat(QTextCharFormat());
+    DocumentRuns::insert(writer, runs);
+    writer.endEditBlock();
+    if (editBlockDepth == 0)
+        doc->setUndoRedoEnabled(undo);
+    cursor = QTextCursor(doc);
+    positionHint = 0;
+    moved();
 }
 
 bool RichTextBox::loadFile(const QString& path, FileFormat format) {
@@ -231,15 +383,15 @@ bool RichTextBox::loadFile(const QString& path, FileFormat format) {
     if (!file.open(QIODevice::ReadOnly))
         return false;
     const QByteArray bytes = file.readAll();
-    if (format == FileFormat::Rtf)
-        return setTextRtf(QString::fromLatin1(bytes));
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (utf8.hasError())
-        text = Ansi::decode(bytes);
-    else if (text.startsWith(QChar::ByteOrderMark))
-        text.remove(0, 1);
-    setText(text);
+    if (file.error() != QFileDevice::NoError)
+        return false;
+    if (format == FileFormat::Rtf) {
+        if (const std::optional<FormattedText> runs = RtfReader::read(bytes)) {
+            replaceContent(*runs);
+            return true;
+        }
+    }
+    replaceContent({{normaliseBreaks(decodePlainText(bytes)), {}}});
     return true;
 }
 
@@ -250,19 +402,45 @@ bool RichTextBox::saveFile(const QString& path, FileFormat format) const {
 }
 
 QString RichTextBox::textRtf() const {
-    return {};
+    const QFont base = document()->defaultFont();
+    return QString::fromLatin1(
+        RtfWriter::write(DocumentRuns::read(*document()), base.family(), base.pointSizeF()));
 }
 
-bool RichTextBox::setTextRtf(const QString&) {
-    return false;
+bool RichTextBox::setTextRtf(const QString& rtf) {
+    bool latin1 = true;
+    for (const QChar c : rtf)
+        latin1 = latin1 && c.unicode() <= 0xFF;
+    const std::optional<FormattedText> runs = RtfReader::read(latin1 ? rtf.toLatin1() : Ansi::encode(rtf));
+    if (!runs)
+        return false;
+    replaceContent(*runs);
+    return true;
 }
 
 void RichTextBox::beginEditBlock() {
-    edit->textCursor().beginEditBlock();
+    // Without a page size the layout ignores the edits; setting it back at the end lays the document out
+    // once, lazily, instead of synchronously over the whole edited range.
+    if (editBlockDepth == 0) {
+        pageSizeBeforeBlock = document()->pageSize();
+        document()->setPageSize(QSizeF());
+    }
+    cursor.beginEditBlock();
+    ++editBlockDepth;
 }
 
 void RichTextBox::endEditBlock() {
-    edit->textCursor().endEditBlock();
+    if (editBlockDepth == 0)
+        return;
+    --editBlockDepth;
+    cursor.endEditBlock();
+    if (editBlockDepth > 0)
+        return;
+    if (document()->pageSize().isNull())
+        document()->setPageSize(pageSizeBeforeBlock);
+    if (viewSyncPending)
+        QMetaObject::invokeMethod(
+            this, [this] { syncView(); }, Qt::QueuedConnection);
 }
 
 bool RichTextBox::eventFilter(QObject* watched, QEvent* event) {

@@ -1,6 +1,11 @@
 #pragma once
 
+#include "platform/richtext/FormattedText.h"
+
+#include <QSizeF>
 #include <QString>
+#include <QTextCharFormat>
+#include <QTextCursor>
 #include <QWidget>
 
 #include <optional>
@@ -10,7 +15,10 @@ class QTextDocument;
 
 // A rich-text editor with the interface the windows were designed against:
 // Text reads line breaks as CR LF; SelStart and SelLength count a line break as two characters.
-// Format reads of a selection whose characters differ give std::nullopt ("mixed").
+// Format reads of a selection whose characters differ give std::nullopt ("mixed"); a format set with
+// nothing selected is the format of the next insertion.
+// The selection lives in the box; the view's caret follows it once control returns to the event loop
+// (or at once through editor()), so bulk edits cost no relayout each.
 class RichTextBox : public QWidget {
     Q_OBJECT
 public:
@@ -61,7 +69,7 @@ public:
     void beginEditBlock();
     void endEditBlock();
 
-    QTextEdit* editor() const { return edit; }
+    QTextEdit* editor() const;
     QTextDocument* document() const;
 
 signals:
@@ -75,5 +83,20 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    int toDocumentPos(int crlfPos) const;
+    int toCrLfPos(int documentPos) const;
+    QTextCharFormat caretFormat() const;
+    void moved();
+    void selectionEdited();
+    void syncView();
+    void replaceContent(const FormattedText& runs);
+
     QTextEdit* edit;
+    QTextCursor cursor;
+    std::optional<QTextCharFormat> pendingFormat; // the next insertion's format, set with nothing selected
+    mutable int positionHint = 0;
+    int editBlockDepth = 0;
+    QSizeF pageSizeBeforeBlock;
+    bool viewSyncPending = false;
+    bool syncingView = false;
 };

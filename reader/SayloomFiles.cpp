@@ -1,0 +1,154 @@
+#include "reader/Sayloom.h"
+
+#include "platform/core/Ansi.h"
+#include "platform/core/TextFile.h"
+#include "reader/speech/SpFileStream.h"
+#include "reader/speech/TextCodec.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+const QString kTitle = QStringLiteral("友情提示");
+const QString kWaveFilter = QStringLiteral("All Files (*.*)|*.*|Wave Files (*.wav)|*.wav");
+constexpr int kSaveFlags = 0x8802;
+constexpr int kOpenFlags = 0x1800;
+} // namespace
+
+void Sayloom::reportFileError(const QString& path, bool writing) {
+    services.messageBox.show((writing ? QStringLiteral("无法写入文件：") : QStringLiteral("无法读取文件：")) +
+                                 path,
+                             MsgBox::Critical, kTitle);
+}
+
+// The save dialog leaves the overwrite question to its caller.
+static bool mayOverwrite(MessageBox& box, const QString& path) {
+    if (!QFileInfo::exists(path))
+        return true;
+    return box.show(path + QStringLiteral(" 已存在。\r\n要替换它吗？"), MsgBox::OkCancel | MsgBox::Question,
+                    QStringLiteral("友情提示")) == MsgBox::Ok;
+}
+
+void Sayloom::menuFileSaveToWave_Click() {
+    FileDialogRequest request{QStringLiteral("保存为Wave文件"), kWaveFilter, 2, lastFileName, {}, kSaveFlags};
+    if (!services.dialogs.showSave(request) || request.fileName.isEmpty())
+        return;
+    lastFileName = request.fileName;
+    if (!mayOverwrite(services.messageBox, request.fileName) || !Voice)
+        return;
+    auto stream = std::make_shared<SpFileStream>();
+    stream->setFormatType(FormatCB->currentData().toInt());
+    if (!stream->Open(request.fileName, SpFileStream::SSFMCreateForWrite)) {
+        reportFileError(request.fileName, true);
+        return;
+    }
+    Voice->setAllowAudioOutputFormatChangesOnNextSet(false);
+    const bool spoken = Voice->setAudioOutputStream(stream) && Voice->Speak(MainTxtBox->text(), SpeakFlags) &&
+                        Voice->WaitUntilDone(-1);
+    // Speech goes back to the device also when the export failed.
+    AudioOutputCB_Click();
+    if (!spoken)
+        return;
+    if (!stream->Close()) {
+        reportFileError(request.fileName, true);
+        return;
+    }
+    services.messageBox.show(QStringLiteral("WAV文件保存成功!"), MsgBox::Information, kTitle);
+}
+
+void Sayloom::menuFileSpeakWave_Click() {
+    FileDialogRequest request{
+        QStringLiteral("打开语音文件进行朗读"), kWaveFilter, 2, lastFileName, {}, kOpenFlags};
+    if (!services.dialogs.showOpen(request) || request.fileName.isEmpty()) {
+        UpdateSpeakState(false, Paused);
+        return;
+    }
+    lastFileName = request.fileName;
+    MainTxtBox->setText(request.fileName);
+    chkSpFlagIsFilename->setChecked(true);
+    SpeakBtn_Click();
+    const int i = recent->FindRecentFile(request.fileName);
+    if (i < RecentFileList::kAbsent)
+        recent->UpdateRecentFiles(i);
+    else
+        recent->AddRecentFile(request.fileName);
+}
+
+void Sayloom::menuFileOpenText_Click() {
+    FileDialogRequest request{QStringLiteral("打开文件"),
+                              QStringLiteral("All Files (*.*)|*.*|Text, XML Files (*.txt;*.xml)|*.txt;*.xml"),
+                              2,
+                              lastFileName,
+                              GetDirectory(),
+                              kOpenFlags};
+    if (!services.dialogs.showOpen(request) || request.fileName.isEmpty())
+        return;
+    lastFileName = request.fileName;
+    QFile file(request.fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        reportFileError(request.fileName, false);
+        return;
+    }
+    MainTxtBox->setText(TextCodec::decode(file.readAll()));
+    const int i = recent->FindRecentFile(request.fileName);
+    if (i < RecentFileList::kAbsent)
+        recent->UpdateRecentFiles(i);
+    else
+        recent->AddRecentFile(request.fileName);
+}
+
+void Sayloom::mnusavetotxt_Click() {
+    FileDialogRequest request{QStringLiteral("保存为文本文件"),
+                              QStringLiteral("文本文件 Files (*.txt)|*.txt"),
+                              1,
+                              lastFileName,
+                              {},
+                              kSaveFlags};
+    if (!services.dialogs.showSave(request) || request.fileName.isEmpty())
+        return;
+    lastFileName = request.fileName;
+    if (!mayOverwrite(services.messageBox, request.fileName))
+        return;
+    if (!TextFile::writeBytes(request.fileName, Ansi::encode(MainTxtBox->text() + QStringLiteral("\r\n")))) {
+        reportFileError(request.fileName, true);
+        return;
+    }
+    services.messageBox.show(QStringLiteral("已保存好了！\r\n") + request.fileName, MsgBox::Information,
+                             kTitle);
+}
+
+void Sayloom::mlastfile_Click(int index) {
+    const QString caption = mlastfile[index]->text();
+    if (caption == RecentFileList::placeholder())
+        return;
+    OpenRecentFile(caption);
+    recent->UpdateRecentFiles(index);
+}
+
+void Sayloom::mnuclearfile_Click() {
+    recent->ClearRecentFiles();
+}
+
+void Sayloom::OpenRecentFile(const QString& caption) {
+    const QString path = caption.mid(3);
+    if (!QFileInfo::exists(path)) {
+        services.messageBox.show(QStringLiteral("要打开的文件：") + path +
+                                     QStringLiteral(" 没找到！可能已移位或已删除"),
+                                 MsgBox::Critical, kTitle);
+        return;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        reportFileError(path, false);
+        return;
+    }
+    MainTxtBox->setText(TextCodec::decode(file.readAll()));
+}
+
+QString Sayloom::GetDirectory() const {
+    // There is no speech SDK samples folder on this platform.
+    return {};
+}

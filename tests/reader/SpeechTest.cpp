@@ -1,0 +1,275 @@
+#include "reader/speech/EspeakVoice.h"
+#include "reader/speech/SpFileStream.h"
+#include "reader/speech/SpeakFlags.h"
+#include "tests/reader/SpeechEvents.h"
+#include "tests/reader/WavCheck.h"
+#include "tests/support/TempFolder.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int kAsync = SpeakFlag::Async | SpeakFlag::IsNotXML;
+
+class SpeechTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(voice.initializationError().isEmpty()) << voice.initializationError().toStdString();
+    }
+
+    // Words as heard, as the text they select.
+    QStringList heardWords(const QString& text) const {
+        QStringList words;
+        for (const auto& e : events.of(QStringLiteral("word")))
+            words.append(text.mid(e.position, e.length));
+        return words;
+    }
+
+    bool ended() const { return events.count(QStringLiteral("end")) > 0; }
+
+    // Exports the text in the format and returns the file's bytes.
+    QByteArray exportWav(const QString& text, int format, int flags = SpeakFlag::IsNotXML) {
+        auto stream = std::make_shared<SpFileStream>();
+        EXPECT_TRUE(stream->setFormatType(format));
+        const QString path = folder.file(QStringLiteral("out.wav"));
+        EXPECT_TRUE(stream->Open(path));
+        voice.setAllowAudioOutputFormatChangesOnNextSet(false);
+        EXPECT_TRUE(voice.setAudioOutputStream(stream));
+        EXPECT_TRUE(voice.Speak(text, flags));
+        EXPECT_TRUE(voice.WaitUntilDone(-1));
+        EXPECT_TRUE(voice.setAudioOutput(std::nullopt));
+        EXPECT_TRUE(stream->Close());
+        return folder.read(QStringLiteral("out.wav"));
+    }
+
+    TempFolder folder;
+    EspeakVoice voice;
+    SpeechEvents events{voice};
+};
+
+TEST_F(SpeechTest, VoicesComeBritishEnglishFirstThenEnglishThenMandarin) {
+    const QList<VoiceToken> voices = voice.GetVoices();
+    ASSERT_GT(voices.size(), 10);
+    EXPECT_TRUE(voices[0].languages.value(0).startsWith(u"en-gb")) << voices[0].description.toStdString();
+    EXPECT_TRUE(voices[0].description.contains(u"en-gb"));
+    int lastGroup = 0;
+    bool sawMandarin = false;
+    for (const VoiceToken& v : voices) {
+        const QString lang = v.languages.value(0);
+        const int group = lang.startsWith(u"en-gb") ? 0 : lang.startsWith(u"en") ? 1 : v.isMandarin() ? 2 : 3;
+        EXPECT_GE(group, lastGroup) << v.description.toStdString();
+        lastGroup = group;
+        sawMandarin = sawMandarin || v.isMandarin();
+    }
+    EXPECT_TRUE(sawMandarin);
+    EXPECT_EQ(voice.Voice().id, voices[0].id);
+}
+
+TEST_F(SpeechTest, WordEventsSelectTheWordsInOrderBetweenStartAndEnd) {
+    const QString text = QStringLiteral("Hello world. This is a test.");
+    ASSERT_TRUE(voice.Speak(text, kAsync));
+    ASSERT_TRUE(waitFor([&] { return ended(); }));
+    EXPECT_EQ(heardWords(text),
+              QStringList({QStringLiteral("Hello"), QStringLiteral("world"), QStringLiteral("This"),
+                           QStringLiteral("is"), QStringLiteral("a"), QStringLiteral("test")}));
+    ASSERT_FALSE(events.events.empty());
+    EXPECT_EQ(events.events.front().kind, QStringLiteral("start"));
+    EXPECT_EQ(events.events.back().kind, QStringLiteral("end"));
+    const auto sentences = events.of(QStringLiteral("sentence"));
+    ASSERT_EQ(sentences.size(), 2u);
+    EXPECT_EQ(sentences[0].position, 0);
+    EXPECT_EQ(sentences[1].position, 13);
+    qint64 last = 0;
+    for (const auto& e : events.events) {
+        EXPECT_GE(e.offset, last);
+        last = e.offset;
+    }
+    // The words were heard at the pace of the audio, not all at once.
+    const auto words = events.of(QStringLiteral("word"));
+    EXPECT_GT(words.back().offset - words.front().offset, 22050 * 2 / 2);
+}
+
+TEST_F(SpeechTest, PositionsCountUtf16UnitsAcrossAccentsChineseAndSurrogatePairs) {
+    const QString text = QStringLiteral("😀 Héllo 你好 wörld café.\r\nÇa va?");
+    ASSERT_TRUE(voice.Speak(text, kAsync));
+    ASSERT_TRUE(waitFor([&] { return ended(); }));
+    const QStringList words = heardWords(text);
+    for (const QString& expected : {QStringLiteral("Héllo"), QStringLiteral("wörld"), QStringLiteral("café"),
+                                    QStringLiteral("Ça"), QStringLiteral("va")})
+        EXPECT_TRUE(words.contains(expected))
+            << expected.toStdString() << " in " << words.join(u'|').toStdString();
+    for (const auto& e : events.of(QStringLiteral("word"))) {
+        EXPECT_GE(e.position, 0);
+        EXPECT_LE(e.position + e.length, text.size());
+    }
+}
+
+TEST_F(SpeechTest, PauseHoldsTheSpeechAndResumeGoesOn) {
+    const QString text = QStringLiteral("One two three four five six seven eight nine ten eleven twelve.");
+    ASSERT_TRUE(voice.Speak(text, kAsync));
+    ASSERT_TRUE(waitFor([&] { return events.count(QStringLiteral("word")) >= 2; }));
+    voice.Pause();
+    const int wordsAtPause = events.count(QStringLiteral("word"));
+    waitFor([] { return false; }, 1200);
+    // At most the word whose audio was already under way when the pause came.
+    EXPECT_LE(events.count(QStringLiteral("word")), wordsAtPause + 1);
+    EXPECT_FALSE(ended());
+    voice.Resume();
+    ASSERT_TRUE(waitFor([&] { return ended(); }));
+    EXPECT_EQ(events.count(QStringLiteral("word")), 12);
+}
+
+TEST_F(SpeechTest, SkipJumpsForwardAndBackBySentences) {
+    const QString text =
+        QStringLiteral("Alpha beta gamma. Delta epsilon zeta. Eta theta iota. Kappa lambda mu.");
+    ASSERT_TRUE(voice.Speak(text, kAsync));
+    ASSERT_TRUE(waitFor([&] { return events.count(QStringLiteral("word")) >= 1; }));
+    EXPECT_EQ(voice.Skip(QStringLiteral("Sentence"), 2), 2);
+    ASSERT_TRUE(waitFor([&] { return heardWords(text).contains(QStringLiteral("Eta")); }));
+    EXPECT_FALSE(heardWords(text).contains(QStringLiteral("Delta")));
+    EXPECT_EQ(voice.Skip(QStringLiteral("Sentence"), -1), -1);
+    ASSERT_TRUE(waitFor([&] { return ended(); }));
+    const QStringList words = heardWords(text);
+    EXPECT_TRUE(words.contains(QStringLiteral("Delta"))) << words.join(u'|').toStdString();
+    EXPECT_EQ(words.count(QStringLiteral("Kappa")), 1);
+    EXPECT_EQ(events.count(QStringLiteral("end")), 1);
+    EXPECT_FALSE(voice.Skip(QStringLiteral("Word"), 1).has_value());
+}
+
+TEST_F(SpeechTest, PurgeDropsWhatWasSaidAndQueued) {
+    const QString first = QStringLiteral("This first text is long enough to be cut off in the middle of it.");
+    ASSERT_TRUE(voice.Speak(first, kAsync));
+    ASSERT_TRUE(voice.Speak(QStringLiteral("Queued text."), kAsync));
+    ASSERT_TRUE(waitFor([&] { return events.count(QStringLiteral("word")) >= 1; }));
+    ASSERT_TRUE(voice.Speak(QStringLiteral("Second."), kAsync | SpeakFlag::PurgeBeforeSpeak));
+    ASSERT_TRUE(waitFor([&] { return ended(); }));
+    waitFor([] { return false; }, 300);
+    const auto ends = events.of(QStringLiteral("end"));
+    ASSERT_EQ(ends.size(), 1u);
+    EXPECT_EQ(ends[0].stream, 3);
+    for (const auto& w : events.of(QStringLiteral("word")))
+        EXPECT_TRUE(w.stream == 1 || w.stream == 3);
+    EXPECT_LT(events.count(QStringLiteral("word")), 8);
+}
+
+TEST_F(SpeechTest, BlockingSpeakReturnsWhenSpokenWithItsEventsDelivered) {
+    ASSERT_TRUE(voice.Speak(QStringLiteral("Short one."), SpeakFlag::IsNotXML));
+    EXPECT_EQ(events.count(QStringLiteral("word")), 2);
+    EXPECT_TRUE(ended());
+}
+
+TEST_F(SpeechTest, MarkupVoiceChangesAreReported) {
+    const QString text = QStringLiteral(R"(<speak>Hello <voice name="en-us">world</voice> again.</speak>)");
+    ASSERT_TRUE(voice.Speak(text, SpeakFlag::Async | SpeakFlag::IsXML));
+    ASSERT_TRUE(waitFor([&] { return ended(); }));
+    const auto changes = events.of(QStringLiteral("voice"));
+    ASSERT_EQ(changes.size(), 2u);
+    EXPECT_TRUE(changes[0].voice.endsWith(u"en-US", Qt::CaseInsensitive)) << changes[0].voice.toStdString();
+    EXPECT_EQ(changes[1].voice, voice.Voice().id);
+    EXPECT_EQ(heardWords(text),
+              QStringList({QStringLiteral("Hello"), QStringLiteral("world"), QStringLiteral("again")}));
+}
+
+TEST_F(SpeechTest, FileNameFlagReadsTextFilesAndPlaysWavFiles) {
+    folder.write(QStringLiteral("gb.txt"),
+                 QByteArray("Hello ") + QByteArray::fromHex("c4e3bac3") + " there.");
+    ASSERT_TRUE(voice.Speak(folder.file(QStringLiteral("gb.txt")), kAsync | SpeakFlag::IsFilename));
+    ASSERT_TRUE(waitFor([&] { return ended(); }));
+    EXPECT_GE(events.count(QStringLiteral("word")), 2);
+
+    const QByteArray wav = exportWav(QStringLiteral("Hello world."), 8); // 11 kHz 8-bit mono
+    folder.write(QStringLiteral("play.wav"), wav);
+    events.events.clear();
+    QElapsedTimer timer;
+    timer.start();
+    ASSERT_TRUE(voice.Speak(folder.file(QStringLiteral("play.wav")), kAsync | SpeakFlag::IsFilename));
+    ASSERT_TRUE(waitFor([&] { return ended(); }));
+    EXPECT_EQ(events.count(QStringLiteral("word")), 0);
+    const qint64 seconds100 = (wav.size() - 44) * 100 / 11025;
+    const auto end = events.of(QStringLiteral("end"));
+    ASSERT_EQ(end.size(), 1u);
+    // Played in the device stream's own format, 22 kHz 16-bit mono.
+    EXPECT_NEAR(double(end[0].offset) / (22050 * 2), seconds100 / 100.0, 0.1);
+    EXPECT_GE(timer.elapsed(), seconds100 * 10 - 200);
+
+    EXPECT_FALSE(voice.Speak(folder.file(QStringLiteral("missing.txt")), kAsync | SpeakFlag::IsFilename));
+}
+
+TEST_F(SpeechTest, WavExportInEveryFormatHasAValidHeaderLengthAndSamples) {
+    const QString text = QStringLiteral("Hello world. This is a test.");
+    const WavInfo reference = parseWav(exportWav(text, AudioFormats::k22kHz16BitMono));
+    ASSERT_TRUE(reference.valid);
+    const double seconds = reference.seconds();
+    ASSERT_GT(seconds, 1.0);
+    for (const AudioFormat& f : AudioFormats::all()) {
+        SCOPED_TRACE(f.name().toStdString());
+        const WavInfo wav = parseWav(exportWav(text, f.type));
+        ASSERT_TRUE(wav.valid);
+        EXPECT_EQ(wav.sampleRate, f.sampleRate);
+        EXPECT_EQ(wav.channels, f.channels);
+        EXPECT_EQ(wav.bits, f.bitsPerSample);
+        EXPECT_EQ(wav.byteRate, f.bytesPerSecond());
+        EXPECT_EQ(wav.blockAlign, f.bytesPerFrame());
+        EXPECT_TRUE(wav.sizesAgree);
+        EXPECT_NEAR(wav.seconds(), seconds, 0.05);
+        EXPECT_TRUE(wav.channelsEqual);
+        EXPECT_GT(wav.peak, 0.2);
+        EXPECT_LE(std::abs(wav.mean), 0.02);
+    }
+}
+
+TEST_F(SpeechTest, RateSpansAThirdToThreeTimesTheNormalSpeed) {
+    const QString text =
+        QStringLiteral("The quick brown fox jumps over the lazy dog. It was not amused at all.");
+    const double normal = parseWav(exportWav(text, AudioFormats::k22kHz16BitMono)).seconds();
+    voice.setRate(10);
+    const double fast = parseWav(exportWav(text, AudioFormats::k22kHz16BitMono)).seconds();
+    voice.setRate(-10);
+    const double slow = parseWav(exportWav(text, AudioFormats::k22kHz16BitMono)).seconds();
+    EXPECT_NEAR(normal / fast, 3.0, 0.9);
+    EXPECT_NEAR(slow / normal, 3.0, 0.9);
+    voice.setRate(-40);
+    EXPECT_EQ(voice.Rate(), -10);
+}
+
+TEST_F(SpeechTest, VolumeScalesTheSamples) {
+    const QString text = QStringLiteral("Volume test.");
+    const double full = parseWav(exportWav(text, AudioFormats::k22kHz16BitMono)).peak;
+    voice.setVolume(25);
+    const double quiet = parseWav(exportWav(text, AudioFormats::k22kHz16BitMono)).peak;
+    EXPECT_LT(quiet, full * 0.5);
+    voice.setVolume(0);
+    EXPECT_LT(parseWav(exportWav(text, AudioFormats::k22kHz16BitMono)).peak, 0.01);
+}
+
+TEST_F(SpeechTest, FailedExportLeavesTheOldFileAndAnUnclosedStreamWritesNothing) {
+    folder.write(QStringLiteral("keep.wav"), "old");
+    {
+        auto stream = std::make_shared<SpFileStream>();
+        ASSERT_TRUE(stream->Open(folder.file(QStringLiteral("keep.wav"))));
+        ASSERT_TRUE(voice.setAudioOutputStream(stream));
+        ASSERT_TRUE(voice.Speak(QStringLiteral("Gone."), SpeakFlag::IsNotXML));
+        ASSERT_TRUE(voice.setAudioOutput(std::nullopt));
+    }
+    EXPECT_EQ(folder.read(QStringLiteral("keep.wav")), QByteArray("old"));
+    SpFileStream stream;
+    EXPECT_FALSE(stream.Open(folder.file(QStringLiteral("no/such/folder/x.wav"))));
+    EXPECT_FALSE(stream.Open(folder.file(QStringLiteral("x.wav")), 2));
+    EXPECT_FALSE(stream.Close());
+}
+
+TEST_F(SpeechTest, AllowingFormatChangesGivesTheStreamTheEngineFormat) {
+    auto stream = voice.AudioOutputStream();
+    voice.setAllowAudioOutputFormatChangesOnNextSet(false);
+    ASSERT_TRUE(stream->setFormatType(39));
+    ASSERT_TRUE(voice.setAudioOutputStream(stream));
+    EXPECT_EQ(voice.AudioOutputStream()->formatType(), 39);
+    voice.setAllowAudioOutputFormatChangesOnNextSet(true);
+    ASSERT_TRUE(voice.setAudioOutputStream(stream));
+    EXPECT_EQ(voice.AudioOutputStream()->formatType(), AudioFormats::k22kHz16BitMono);
+    EXPECT_FALSE(stream->setFormatType(40));
+}
+
+} // namespace
