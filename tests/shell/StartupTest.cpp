@@ -37,10 +37,20 @@ TEST_F(ShellTest, SecondInstanceIsRefused) {
 TEST_F(ShellTest, LockOfACrashedInstanceIsTakenOver) {
     QProcess gone;
     gone.start(QStringLiteral("true"));
+    ASSERT_TRUE(gone.waitForStarted());
+    const qint64 pid = gone.processId();
     ASSERT_TRUE(gone.waitForFinished());
-    const QByteArray stale =
-        QByteArray::number(gone.processId()) + "\nphonexa\n" + QSysInfo::machineHostName().toUtf8() + "\n";
-    folder.write(QStringLiteral("phonexa.lock"), stale);
+    // A lock as this machine writes it, left by a process that no longer runs.
+    const QString path = folder.file(QStringLiteral("phonexa.lock"));
+    QByteArray lines;
+    {
+        QLockFile own(path);
+        ASSERT_TRUE(own.tryLock(0));
+        QFile written(path);
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+        lines = written.readAll();
+    }
+    folder.write(QStringLiteral("phonexa.lock"), QByteArray::number(pid) + lines.mid(lines.indexOf('\n')));
     EXPECT_TRUE(start().Form_Load());
     EXPECT_TRUE(fakes.messageBox.shown.empty());
 }
