@@ -2,9 +2,12 @@
 
 #include <QStandardPaths>
 
+#include <limits>
+
 InstanceLock::InstanceLock(const QString& path) : lock(path) {
-    // A running instance holds its lock for the whole session: only a dead owner makes it stale.
-    lock.setStaleLockTime(0);
+    // A running instance holds its lock for the whole session, so age alone must not make the lock
+    // stale (0 would switch stale detection off altogether); a dead owner does.
+    lock.setStaleLockTime(std::numeric_limits<int>::max());
 }
 
 bool InstanceLock::acquire() {

@@ -1,0 +1,173 @@
+// Inline annotation of a 1 MB English text: recognition and insertion timed apart, beside the time
+// espeak-ng takes to transcribe the same text.
+#include "annotation/InlineLayout.h"
+#include "annotation/Progress.h"
+#include "annotation/Recognition.h"
+#include "lexicon/Module1.h"
+#include "platform/core/EventYield.h"
+#include "platform/core/ProgramFolder.h"
+#include "platform/core/TextFile.h"
+#include "platform/richtext/RichTextBox.h"
+#include "platform/services/MessageBox.h"
+#include "platform/services/ProgramExit.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+namespace {
+
+struct NoSink final : ProgressSink {
+    void setCaption(const QString&) override {}
+};
+
+struct FailOnMessage final : MessageBox {
+    int show(const QString& prompt, int, const QString&) override {
+        std::fprintf(stderr, "%s\n", prompt.toLocal8Bit().constData());
+        return MsgBox::Ok;
+    }
+};
+
+struct NoExit final : ProgramExit {
+    void exit(int) override {}
+};
+
+// A word list of the real one's size when the real one is not built yet.
+QStringList generatedDictionary(QRandomGenerator& random) {
+    QStringList lines;
+    const QString letters = QStringLiteral("abcdefghijklmnopqrstuvwxyz");
+    const QString codes = QStringLiteral("ptkbdgmnlrswfvhjeiAIEQCJ");
+    for (int n = 0; n < 150000; ++n) {
+        QString word;
+        const int length = 3 + random.bounded(8);
+        for (int i = 0; i < length; ++i)
+            word += letters[random.bounded(26)];
+        QString code = QStringLiteral("5");
+        for (int i = 0; i < length - 1; ++i)
+            code += codes[random.bounded(codes.size())];
+        lines << word + QStringLiteral("=|n.义|") + code;
+    }
+    return lines;
+}
+
+// About 1 MB of text: words of the list (letters only, some capitalised), punctuation, paragraphs.
+QString generatedText(const WordList& list, QRandomGenerator& random) {
+    // Short words are the frequent ones of real text: half the draws come from them.
+    QStringList shortWords;
+    QStringList words;
+    for (qsizetype i = 0; i < list.count(); ++i) {
+        const QString& key = list.key(i);
+        if (key.isEmpty() || key.size() > 8 ||
+            !std::all_of(key.begin(), key.end(), [](QChar c) { return c >= u'a' && c <= u'z'; }))
+            continue;
+        words << key;
+        if (key.size() <= 4)
+            shortWords << key;
+    }
+    QString text;
+    text.reserve(1'050'000);
+    int inSentence = 0;
+    while (text.size() < 1'000'000) {
+        const QString& word = random.bounded(2) && !shortWords.isEmpty()
+                                  ? shortWords[random.bounded(shortWords.size())]
+                                  : words[random.bounded(words.size())];
+        text += inSentence == 0 ? word.left(1).toUpper() + word.mid(1) : word;
+        if (++inSentence > 8 + random.bounded(10)) {
+            text += random.bounded(6) == 0 ? QStringLiteral(".\r\n") : QStringLiteral(". ");
+            inSentence = 0;
+        } else {
+            text += random.bounded(12) == 0 ? QStringLiteral(", ") : QStringLiteral(" ");
+        }
+    }
+    return text;
+}
+
+double espeakMs(const QString& text, const QString& folder) {
+    const QString path = folder + QStringLiteral("/bench_text.txt");
+    if (!TextFile::writeBytes(path, text.toUtf8()))
+        return -1;
+    QProcess espeak;
+    QElapsedTimer clock;
+    clock.start();
+    espeak.start(QStringLiteral("espeak-ng"),
+                 {QStringLiteral("-q"), QStringLiteral("--ipa"), QStringLiteral("-v"),
+                  QStringLiteral("en-gb-x-rp"), QStringLiteral("-f"), path});
+    if (!espeak.waitForStarted())
+        return -1;
+    espeak.closeWriteChannel();
+    while (!espeak.waitForFinished(1000))
+        espeak.readAllStandardOutput();
+    return espeak.exitStatus() == QProcess::NormalExit && espeak.exitCode() == 0
+               ? static_cast<double>(clock.nsecsElapsed()) / 1e6
+               : -1;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QRandomGenerator random(20261210);
+    QTemporaryDir temp;
+    const bool real = QFile::exists(ProgramFolder::file(QStringLiteral("dictionary.txt")));
+    if (!real) {
+        ProgramFolder::setOverride(temp.path());
+        TextFile::writeAnsiLines(ProgramFolder::file(QStringLiteral("dictionary.txt")),
+                                 generatedDictionary(random));
+    }
+    WordList list;
+    FailOnMessage messages;
+    NoExit noExit;
+    Module1::LoadDictionary(list, messages, noExit);
+    Module1::phoneticSystem = QStringLiteral("new");
+    Module1::bracketMode = QStringLiteral("[");
+    Module1::DeriveBrackets();
+    Module1::wordSeparator = QStringLiteral("kongge");
+    Module1::phoneticFontSize = 12;
+    Module1::stopAnnotateFlag = true;
+    Module1::stopInsertFlag = true;
+
+    const QString text = generatedText(list, random);
+    RichTextBox editor;
+    editor.setText(text);
+
+    NoSink sink;
+    ProgressReporter progress(sink);
+    EventYield events;
+    QStringList transcriptions;
+    QList<int> ends;
+    QElapsedTimer clock;
+    clock.start();
+    const QString scanned = Recognition::scannedText(editor.text());
+    Recognition::run(scanned, ScanVariants::Inline(), list, transcriptions, ends, progress, events);
+    const double recognitionMs = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+    clock.restart();
+    InlineLayout::insert(editor, transcriptions, ends, InlineStyle::fromSettings(0xFF3300), progress);
+    const double insertionMs = static_cast<double>(clock.nsecsElapsed()) / 1e6;
+    const double totalMs = recognitionMs + insertionMs;
+    const qsizetype words = std::count_if(text.begin(), text.end(), [](QChar c) { return c == u' '; });
+
+    std::printf("lexicon: %s, %lld entries\n", real ? "dictionary.txt of the program folder" : "generated",
+                static_cast<long long>(list.count()));
+    std::printf("text: %lld characters, about %lld words, %lld annotated\n",
+                static_cast<long long>(text.size()), static_cast<long long>(words),
+                static_cast<long long>(transcriptions.size()));
+    std::printf("inline_recognition: %.1f ms\n", recognitionMs);
+    std::printf("inline_insertion: %.1f ms\n", insertionMs);
+    std::printf("inline_total: %.1f ms (target <= 1000 ms)\n", totalMs);
+    const double espeak = espeakMs(text, temp.path());
+    if (espeak < 0) {
+        std::printf("espeak_ng_ipa: not available\n");
+    } else {
+        std::printf("espeak_ng_ipa: %.1f ms\n", espeak);
+        std::printf("espeak_ng_over_inline: %.1f x\n", espeak / totalMs);
+    }
+    return 0;
+}
