@@ -53,16 +53,23 @@ void LoadDictionary(WordList& list, MessageBox& messageBox, ProgramExit& exit) {
     list.add(splitLines(Ansi::decode(file.readAll())));
 }
 
+namespace {
+// Words of a text are mostly lower case already; skip the copy then.
+QString lowered(const QString& word) {
+    return word.isLower() ? word : word.toLower();
+}
+} // namespace
+
 QString LookupPhoneticFast(const WordList& list, const QString& word) {
     // A plain search of the sorted keys. Probing one place past the last entry as an empty key
     // would send the search past the end and miss entries there.
-    const qsizetype i = list.firstIndexOf(word.toLower());
+    const qsizetype i = list.firstIndexOf(lowered(word));
     foundWordIndex = i < 0 ? 0 : static_cast<std::int32_t>(i);
     return i < 0 ? QString() : list.phonetic(i);
 }
 
 QString LookupMeaningFast(const WordList& list, const QString& word) {
-    const qsizetype i = list.firstIndexOf(word.toLower());
+    const qsizetype i = list.firstIndexOf(lowered(word));
     return i < 0 ? QString() : withoutLineBreaks(list.meaning(i));
 }
 

@@ -41,7 +41,11 @@ qsizetype WordList::add(const QStringList& lines) {
         e.line = line;
         e.key = line.first(equals).toLower();
         fieldRange(line, 1, e.meaningFrom, e.meaningLength);
-        fieldRange(line, 2, e.phoneticFrom, e.phoneticLength);
+        qsizetype phoneticFrom = 0;
+        qsizetype phoneticLength = -1;
+        fieldRange(line, 2, phoneticFrom, phoneticLength);
+        if (phoneticLength >= 0)
+            e.phonetic = line.sliced(phoneticFrom, phoneticLength);
         entries.push_back(std::move(e));
     }
     // Lines already in the list come first among equal keys, new ones in the order read.
@@ -65,8 +69,7 @@ QString WordList::meaning(qsizetype i) const {
 }
 
 QString WordList::phonetic(qsizetype i) const {
-    const Entry& e = entries[static_cast<size_t>(i)];
-    return e.phoneticLength < 0 ? QString() : e.line.sliced(e.phoneticFrom, e.phoneticLength);
+    return entries[static_cast<size_t>(i)].phonetic;
 }
 
 qsizetype WordList::firstIndexOf(const QString& lowerKey) const {

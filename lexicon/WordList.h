@@ -35,8 +35,8 @@ private:
         QString key;
         qsizetype meaningFrom = 0;
         qsizetype meaningLength = -1;
-        qsizetype phoneticFrom = 0;
-        qsizetype phoneticLength = -1;
+        // Kept whole: the transcription is read once per annotated word.
+        QString phonetic;
     };
     std::vector<Entry> entries;
     // Each key's first index, rebuilt after every add: a lookup is one probe, not a search.
