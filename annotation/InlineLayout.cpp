@@ -1,0 +1,58 @@
+#include "annotation/InlineLayout.h"
+
+#include "annotation/PhoneticFont.h"
+#include "annotation/Progress.h"
+#include "lexicon/Module1.h"
+#include "platform/core/Vb.h"
+#include "platform/richtext/RichTextBox.h"
+
+InlineStyle InlineStyle::fromSettings(int phoneticColor) {
+    return {PhoneticFont::family(),
+            phoneticColor,
+            static_cast<double>(Module1::phoneticFontSize),
+            Module1::leftBracket,
+            Module1::rightBracket,
+            Module1::wordSeparator == u"huiche" ? QStringLiteral("\r\n") : QStringLiteral(" ")};
+}
+
+namespace InlineLayout {
+
+void insert(RichTextBox& editor, const QStringList& transcriptions, const QList<int>& ends,
+            const InlineStyle& style, ProgressReporter& progress) {
+    const QString stage = QStringLiteral("植入音标：");
+    const qsizetype count = qMin(transcriptions.size(), ends.size());
+    editor.beginEditBlock();
+    for (qsizetype k = count - 1; k >= 0; --k) {
+        if (!Module1::stopInsertFlag)
+            break;
+        progress.report(stage, static_cast<double>(k) / static_cast<double>(ends.size()));
+        editor.setSelStart(ends[k] - 1);
+        editor.setSelFontName(style.fontName);
+        editor.setSelColor(style.color);
+        editor.setSelFontSize(style.size);
+        editor.setSelText(style.leftBracket + transcriptions[k] + style.rightBracket + style.separator);
+    }
+    editor.endEditBlock();
+    progress.finish();
+}
+
+QString pageBody(const QString& scanned, const QStringList& transcriptions, const QList<int>& ends,
+                 const InlineStyle& style) {
+    const qsizetype count = qMin(transcriptions.size(), ends.size());
+    QString body;
+    body.reserve(scanned.size() + count * 48);
+    qsizetype from = 0;
+    for (qsizetype k = 0; k < count; ++k) {
+        // Positions only grow along the queue; a position past the text inserts at its end.
+        const qsizetype at = qBound(from, static_cast<qsizetype>(ends[k] - 1), scanned.size());
+        body += QStringView(scanned).mid(from, at - from);
+        body += QStringLiteral("<span class=pronounce1>") + style.leftBracket +
+                Module1::ToHtmlEntities(transcriptions[k]) + style.rightBracket + style.separator +
+                QStringLiteral("</span>");
+        from = at;
+    }
+    body += QStringView(scanned).mid(from);
+    return body;
+}
+
+} // namespace InlineLayout

@@ -1,0 +1,93 @@
+#include "lexicon/Module1.h"
+
+#include "platform/core/Ansi.h"
+#include "platform/core/ProgramFolder.h"
+#include "platform/services/MessageBox.h"
+#include "platform/services/ProgramExit.h"
+
+#include <QFile>
+
+namespace {
+
+// Lines end at CR LF or CR; a lone LF stays inside its line, as the word list's meanings may hold
+// one. A file without any CR was written with LF line ends and is split at LF.
+QStringList splitLines(const QString& text) {
+    const QChar end = text.contains(u'\r') ? QChar(u'\r') : QChar(u'\n');
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    while (start < n) {
+        qsizetype stop = text.indexOf(end, start);
+        if (stop < 0)
+            stop = n;
+        lines.append(text.sliced(start, stop - start));
+        start = stop + 1;
+        if (end == u'\r' && start < n && text[start] == u'\n')
+            ++start;
+    }
+    return lines;
+}
+
+QString withoutLineBreaks(QString text) {
+    text.remove(u'\r');
+    text.remove(u'\n');
+    return text;
+}
+
+// Midpoint rounded to the nearest integer, halves to the even one.
+qsizetype midpoint(qsizetype low, qsizetype high) {
+    const qsizetype sum = low + high;
+    const qsizetype half = sum >= 0 ? sum / 2 : (sum - 1) / 2;
+    if (sum % 2 == 0)
+        return half;
+    return half % 2 == 0 ? half : half + 1;
+}
+
+} // namespace
+
+namespace Module1 {
+
+std::int32_t foundWordIndex = 0;
+
+void LoadDictionary(WordList& list, MessageBox& messageBox, ProgramExit& exit) {
+    QFile file(ProgramFolder::file(QStringLiteral("dictionary.txt")));
+    if (!file.open(QIODevice::ReadOnly)) {
+        messageBox.show(QStringLiteral("软件的字典文件dictionary.txt没有找到！\r\n"
+                                       "查找音标的高速算法无法生效！\r\n"
+                                       "请重新安装。程序将退出！"),
+                        MsgBox::Critical | MsgBox::OkOnly, QStringLiteral("友情提示"));
+        exit.exit(0);
+        return;
+    }
+    list.add(splitLines(Ansi::decode(file.readAll())));
+}
+
+QString LookupPhoneticFast(const WordList& list, const QString& word) {
+    const QString w = word.toLower();
+    const qsizetype count = list.count();
+    const QString none;
+    foundWordIndex = 0;
+    // The probe at index count reads as an empty entry.
+    qsizetype low = 0;
+    qsizetype high = count;
+    while (low <= high) {
+        const qsizetype mid = midpoint(low, high);
+        const QString& key = mid < count ? list.key(mid) : none;
+        if (key == w) {
+            foundWordIndex = static_cast<std::int32_t>(mid);
+            return mid < count ? list.phonetic(mid) : QString();
+        }
+        if (w < key)
+            high = mid - 1;
+        else
+            low = mid + 1;
+    }
+    return {};
+}
+
+QString LookupMeaningFast(const WordList& list, const QString& word) {
+    const qsizetype i = list.firstIndexOf(word.toLower());
+    return i < 0 ? QString() : withoutLineBreaks(list.meaning(i));
+}
+
+} // namespace Module1

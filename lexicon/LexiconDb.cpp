@@ -1,0 +1,150 @@
+#include "lexicon/Module1.h"
+
+#include "platform/core/ProgramFolder.h"
+#include "platform/core/Vb.h"
+#include "platform/database/Database.h"
+
+#include <QFile>
+
+#include <sys/stat.h>
+
+#include <optional>
+
+namespace {
+
+enum Query { PhoneticQuery, ExistsQuery, MeaningQuery, QueryCount };
+
+// The read connection to data.dat, kept between lookups with its prepared statements. Each
+// statement is reset after use, so no read transaction stays open and the next lookup sees every
+// write committed through another connection. A data.dat replaced by another file (a new inode) or
+// moved program folder opens a new connection.
+class ReadConnection {
+public:
+    Statement* statement(Query query) {
+        const QString path = ProgramFolder::file(QStringLiteral("data.dat"));
+        struct stat info {};
+        if (::stat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISREG(info.st_mode)) {
+            close();
+            return nullptr;
+        }
+        if (!db || path != openPath || info.st_dev != device || info.st_ino != inode) {
+            close();
+            db = Database::open(path, Database::Mode::ReadOnly);
+            if (!db)
+                return nullptr;
+            openPath = path;
+            device = info.st_dev;
+            inode = info.st_ino;
+        }
+        std::optional<Statement>& stmt = statements[query];
+        if (!stmt) {
+            stmt = db->prepare(sql(query));
+            if (!stmt) {
+                // Not a database, or without the lexicon's tables.
+                close();
+                return nullptr;
+            }
+        }
+        return &*stmt;
+    }
+
+    void close() {
+        for (auto& stmt : statements)
+            stmt.reset();
+        db.reset();
+    }
+
+private:
+    static QString sql(Query query) {
+        static constexpr const char16_t* kSql[QueryCount] = {
+            u"select ipa13 from word where word=?",
+            u"select word from word where word=?",
+            u"select word,sjieshi from wordqj where word=?",
+        };
+        return QString::fromUtf16(kSql[query]);
+    }
+
+    std::optional<Statement> statements[QueryCount];
+    std::unique_ptr<Database> db;
+    QString openPath;
+    dev_t device = 0;
+    ino_t inode = 0;
+};
+
+ReadConnection& readConnection() {
+    static ReadConnection connection;
+    return connection;
+}
+
+// The first non-empty value of `column` among the rows of `query` for `word`, after `transform`.
+template <typename Transform>
+QString firstNonEmpty(Query query, const QString& word, int column, Transform transform) {
+    ReadConnection& connection = readConnection();
+    Statement* stmt = connection.statement(query);
+    if (!stmt)
+        return {};
+    stmt->reset();
+    stmt->bind(1, word);
+    QString result;
+    while (stmt->next()) {
+        result = transform(stmt->text(column));
+        if (!result.isEmpty())
+            break;
+    }
+    const bool failed = stmt->error();
+    stmt->reset();
+    if (failed) {
+        // Locked or damaged: nothing this time, and a fresh connection next time.
+        connection.close();
+        return {};
+    }
+    return result;
+}
+
+QString preparedWord(const QString& word) {
+    QString w = Vb::trim(word).toLower();
+    w.remove(u' ');
+    return w;
+}
+
+// The word of the transcription lookups: without one leading apostrophe; empty optional for a
+// word that is only an apostrophe then, which is never looked up.
+std::optional<QString> preparedHeadword(const QString& word) {
+    QString w = preparedWord(word);
+    if (w.startsWith(u'\''))
+        w.remove(0, 1);
+    if (w == u"'")
+        return std::nullopt;
+    return w;
+}
+
+QString withoutLineBreaks(QString text) {
+    text.remove(u'\r');
+    text.remove(u'\n');
+    return text;
+}
+
+} // namespace
+
+namespace Module1 {
+
+QString LookupPhoneticDb(const QString& word) {
+    const auto w = preparedHeadword(word);
+    if (!w)
+        return {};
+    return firstNonEmpty(PhoneticQuery, *w, 0, [](const QString& v) { return ScrambleText(v); });
+}
+
+QString WordExistsDb(const QString& word) {
+    const auto w = preparedHeadword(word);
+    if (!w)
+        return {};
+    return firstNonEmpty(ExistsQuery, *w, 0, [](const QString& v) { return v; });
+}
+
+QString LookupMeaningDb(const QString& word) {
+    return withoutLineBreaks(
+        firstNonEmpty(MeaningQuery, preparedWord(word), 1, [](const QString& v) { return v; }));
+}
+
+} // namespace Module1

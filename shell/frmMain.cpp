@@ -1,0 +1,369 @@
+#include "shell/frmMain.h"
+
+#include "lexicon/Module1.h"
+#include "platform/core/ProgramFolder.h"
+#include "platform/richtext/RichTextBox.h"
+#include "shell/ForeColor.h"
+#include "shell/Frmjincheng.h"
+#include "shell/PhoneticFontFile.h"
+#include "shell/ProductSite.h"
+#include "shell/frmstep1.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QFrame>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTextEdit>
+#include <QTimer>
+#include <QToolBar>
+
+namespace {
+constexpr int kToolBarPixels = 26;
+constexpr int kStatusBarPixels = 22;
+} // namespace
+
+frmMain::frmMain(Services services, frmstep1& startWindow, QWidget* parent)
+    : QMainWindow(parent), services(services), startWindow(startWindow), client(new QWidget(this)),
+      Rich1(new RichTextBox(client), 1140, 440, 13995, 6000), Rich2(new RichTextBox(this)),
+      tbToolBar(new QToolBar(client), 0, 0, 15165, kToolBarPixels * Twips::kPerPixel),
+      sbStatusBar(new QStatusBar(client), 0, 9600, 15165, kStatusBarPixels * Twips::kPerPixel),
+      Frame1(new QFrame(client), 10, 390, 15165, 825), Frame0(new QFrame(client), 10, 390, 15165, 825),
+      Frame3(new QFrame(client), 0, 450, 1125, 8955), Frmadd(new QFrame(client), 10, 2160, 15165, 705),
+      lblfile(new QLabel(client)), Timer2(new QTimer(this)), Timer3(new QTimer(this)) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("英语Phonexa企业版"));
+    setCentralWidget(client);
+    Rich1->setObjectName(QStringLiteral("Rich1"));
+    Rich1->setBaseFont(QStringLiteral("宋体"), 12);
+    Rich2->setObjectName(QStringLiteral("Rich2"));
+    Rich2->hide();
+    lblfile->setObjectName(QStringLiteral("lblfile"));
+    lblfile->hide();
+    Timer3->setObjectName(QStringLiteral("Timer3"));
+    Timer3->setInterval(1000);
+    connect(Timer3, &QTimer::timeout, this, &frmMain::Timer3_Timer);
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+    Timer2->setInterval(500);
+    connect(Timer2, &QTimer::timeout, this, &frmMain::Timer2_Timer);
+
+    setupMenus();
+    setupToolbar();
+    setupStatusBar();
+    setupPanels();
+    resize(1011, 700);
+    Form_Load();
+}
+
+frmMain::~frmMain() = default;
+
+Frmjincheng& frmMain::progressWindow() {
+    if (!progress)
+        progress = std::make_unique<Frmjincheng>();
+    return *progress;
+}
+
+float frmMain::Width() const {
+    return static_cast<float>(frameGeometry().width()) * Twips::kPerPixel;
+}
+
+float frmMain::Height() const {
+    return static_cast<float>(frameGeometry().height()) * Twips::kPerPixel;
+}
+
+void frmMain::setupMenus() {
+    const auto menu = [this](const char16_t* name, const char16_t* caption) {
+        QMenu* m = menuBar()->addMenu(QString::fromUtf16(caption));
+        m->setObjectName(QString::fromUtf16(name));
+        m->menuAction()->setObjectName(QString::fromUtf16(name));
+        return m;
+    };
+    const auto item = [this](QMenu* m, const QString& name, const QString& caption, auto handler,
+                             const QKeySequence& shortcut = {}) {
+        QAction* a = m->addAction(caption);
+        a->setObjectName(name);
+        a->setShortcut(shortcut);
+        connect(a, &QAction::triggered, this, handler);
+        return a;
+    };
+    const auto separator = [](QMenu* m, const char16_t* name) {
+        QAction* a = m->addSeparator();
+        a->setObjectName(QString::fromUtf16(name));
+        return a;
+    };
+
+    mnufile = menu(u"mnufile", u"文件(&F)");
+    l1 = separator(mnufile, u"l1");
+    for (int i = 0; i < 4; ++i) {
+        mlastfile[i] = mnufile->addAction(i == 0 ? RecentFileList::placeholder() : QString::number(i + 1));
+        mlastfile[i]->setObjectName(QStringLiteral("mlastfile(%1)").arg(i));
+        mlastfile[i]->setVisible(i == 0);
+    }
+    mnuclearlist = item(mnufile, QStringLiteral("mnuclearlist"), QStringLiteral("清除文件列表记录"),
+                        &frmMain::mnuclearlist_Click);
+    mnuclearlist->setVisible(false);
+    l2 = separator(mnufile, u"l2");
+    mnuFileExit =
+        item(mnufile, QStringLiteral("mnuFileExit"), QStringLiteral("退出(&X)"), &frmMain::mnuFileExit_Click);
+
+    mnuedit = menu(u"mnuedit", u"编辑(&E)");
+
+    mnuview = menu(u"mnuview", u"视图(&V)");
+    // The handlers invert the check mark themselves (they also run from code), so the flip that
+    // triggering a checkable item makes is undone before the handler runs.
+    const auto toggle = [this, menu = mnuview](const QString& name, const QString& caption, auto handler,
+                                               const QKeySequence& shortcut = {}) {
+        QAction* a = menu->addAction(caption);
+        a->setObjectName(name);
+        a->setShortcut(shortcut);
+        a->setCheckable(true);
+        a->setChecked(true);
+        connect(a, &QAction::triggered, this, [this, a, handler](bool checked) {
+            a->setChecked(!checked);
+            (this->*handler)();
+        });
+        return a;
+    };
+    mnuviewzhedie = toggle(QStringLiteral("mnuviewzhedie"), QStringLiteral("顶端音标面板(&T)"),
+                           &frmMain::mnuviewzhedie_Click, QKeySequence(Qt::CTRL | Qt::Key_T));
+    mnuleft = toggle(QStringLiteral("mnuleft"), QStringLiteral("侧面音标面板(&L)"), &frmMain::mnuleft_Click,
+                     QKeySequence(Qt::CTRL | Qt::Key_L));
+    mnuviewline =
+        toggle(QStringLiteral("mnuviewline"), QStringLiteral("符号面板(&S)"), &frmMain::mnuviewline_Click);
+
+    mnubiaozhu = menu(u"mnubiaozhu", u"音标标注(&B)");
+    mnuline7 = separator(mnubiaozhu, u"mnuline7");
+    mnuhand = item(mnubiaozhu, QStringLiteral("mnuhand"), QStringLiteral("打开手工标注面板(&H)"),
+                   &frmMain::mnuhand_Click);
+    mnupiliang = item(mnubiaozhu, QStringLiteral("mnupiliang"), QStringLiteral("全文批量标注(&P)"),
+                      &frmMain::mnupiliang_Click, QKeySequence(Qt::Key_F3));
+    mnuline5 = separator(mnubiaozhu, u"mnuline5");
+
+    mnuzizhu = menu(u"mnuzizhu", u"工具(&T)");
+    mnutran = menu(u"mnutran", u"英译汉(&Y)");
+    mnutongji = menu(u"mnutongji", u"统计(&S)");
+    mnugeshi = menu(u"mnugeshi", u"格式(&O)");
+    mnuHelp = menu(u"mnuHelp", u"帮助(&H)");
+    mnuHelpBar0 = separator(mnuHelp, u"mnuHelpBar0");
+    mnuHelpAbout = item(mnuHelp, QStringLiteral("mnuHelpAbout"), QStringLiteral("关于...(&A) "),
+                        &frmMain::mnuHelpAbout_Click);
+    mnuattach = menu(u"mnuattach", u"附录(&A)");
+
+    recent = std::make_unique<RecentFileList>(services.settings, QStringLiteral("PhonexaDesk"), mlastfile,
+                                              mnuclearlist);
+}
+
+void frmMain::setupToolbar() {
+    tbToolBar->setObjectName(QStringLiteral("tbToolBar"));
+    tbToolBar->setIconSize(QSize(16, 16));
+    tbToolBar->setMovable(false);
+    addToolButton(QStringLiteral("批量标注"), QStringLiteral("批量标注"),
+                  QStringLiteral("按F3，对当前文档全文标注"),
+                  QIcon::fromTheme(QStringLiteral("system-run"), style()->standardIcon(QStyle::SP_MediaPlay)),
+                  [this] { mnupiliang_Click(); });
+}
+
+QAction* frmMain::addToolButton(const QString& key, const QString& description, const QString& toolTip,
+                                const QIcon& icon, std::function<void()> command, QAction* before) {
+    auto* a = new QAction(icon, description, tbToolBar.get());
+    a->setObjectName(key);
+    a->setToolTip(toolTip);
+    tbToolBar->insertAction(before, a);
+    toolCommands.emplace_back(key, std::move(command));
+    connect(a, &QAction::triggered, this, [this, key] { tbToolBar_ButtonClick(key); });
+    return a;
+}
+
+QAction* frmMain::toolButton(const QString& key) const {
+    return tbToolBar->findChild<QAction*>(key, Qt::FindDirectChildrenOnly);
+}
+
+void frmMain::tbToolBar_ButtonClick(const QString& key) {
+    for (const auto& [k, command] : toolCommands) {
+        if (k == key) {
+            command();
+            return;
+        }
+    }
+}
+
+void frmMain::setupStatusBar() {
+    sbStatusBar->setObjectName(QStringLiteral("sbStatusBar"));
+    sbStatusBar->setSizeGripEnabled(false);
+    auto* site = new QLabel(QStringLiteral("访问产品网站"), sbStatusBar.get());
+    site->setObjectName(QStringLiteral("sbStatusBar(1)"));
+    site->setCursor(Qt::PointingHandCursor);
+    makeClickable(site, [this] { sbStatusBar_PanelClick(1); });
+    auto* hint = new QLabel(QStringLiteral("选定单词按F2标注，按F3全文标注"), sbStatusBar.get());
+    hint->setObjectName(QStringLiteral("sbStatusBar(2)"));
+    makeClickable(hint, [this] { sbStatusBar_PanelClick(2); });
+    sbStatusBar->addWidget(site);
+    sbStatusBar->addWidget(hint, 1);
+}
+
+void frmMain::makeClickable(QLabel* label, std::function<void()> handler) {
+    label->installEventFilter(this);
+    clickHandlers.emplace_back(label, std::move(handler));
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        for (const auto& [object, handler] : clickHandlers) {
+            if (object == watched) {
+                handler();
+                return true;
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMain::sbStatusBar_PanelClick(int index) {
+    if (index == 1)
+        services.shell.open(ProductSite::page(QStringLiteral("articlecenter/article.asp?id=225")));
+}
+
+void frmMain::Form_Load() {
+    PhoneticFontFile::install();
+    Frame0.setTop(Frame1.Top());
+    Module1::stopAnnotateFlag = true;
+    Module1::stopInsertFlag = true;
+    Rich1->setText(QString());
+    Module1::ReadSettings();
+    recent->LoadRecentFileMenu();
+    setForeColor(Label21, foreColor(Label5));
+    placeBars();
+    Frame3.setTop(sbStatusBar.Top() - Frame3.Height());
+    Rich1.setHeight(Height() - tbToolBar.Height() - sbStatusBar.Height() - Frame1.Height() - 100);
+}
+
+void frmMain::Timer3_Timer() {
+    // A run holds the word list; the start-up waits for the next tick.
+    if (runActive)
+        return;
+    ++startTicks;
+    if (startTicks != 1)
+        return;
+    mnuviewzhedie_Click();
+    mnuviewline_Click();
+    Label1_Click();
+    Frame3.setVisible(true);
+    Rich1.setVisible(true);
+    Timer3->stop();
+    Rich1->editor()->setFocus();
+    Form_Resize();
+    Module1::LoadDictionary(Listword, services.messageBox, services.programExit);
+}
+
+void frmMain::placeBars() {
+    const float clientWidth = static_cast<float>(client->width()) * Twips::kPerPixel;
+    const float clientHeight = static_cast<float>(client->height()) * Twips::kPerPixel;
+    tbToolBar.setWidth(clientWidth);
+    sbStatusBar.setWidth(clientWidth);
+    sbStatusBar.setTop(clientHeight - sbStatusBar.Height());
+}
+
+void frmMain::Form_Resize() {
+    placeBars();
+    Rich1.setWidth(Width() - Frame3.Width() - 150);
+    Rich1.setHeight(Height() - tbToolBar.Height() - sbStatusBar.Height() - Frame1.Height() - 100);
+    Rich1.setTop(tbToolBar.Top() + tbToolBar.Height() + 50);
+    Frame3.setTop(Rich1.Top() - 70);
+    Frame3.setHeight(Rich1.Height() + 70);
+    Frmadd.setTop(Rich1.Top() + Rich1.Height() + 50);
+    Frmadd.setLeft(Rich1.Left());
+    if (Label1->text() == u"<<")
+        Frame3.setLeft(Rich1.Left() + Rich1.Width());
+    Frmadd.setWidth(Rich1.Width());
+    Frmadd.setLeft(Rich1.Left());
+    if (!Frame3.Visible())
+        Rich1.setWidth(Width() - 200);
+    if (Frmadd.Visible())
+        Rich1.setHeight(Height() - tbToolBar.Height() - sbStatusBar.Height() + 50);
+    Frame1.setWidth(Width());
+    Frame0.setWidth(Frame1.Width());
+}
+
+void frmMain::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!timer3Started) {
+        timer3Started = true;
+        Timer3->start();
+    }
+}
+
+bool frmMain::Form_QueryUnload() {
+    const QDir folder(ProgramFolder::path());
+    for (const QString& name : folder.entryList({QStringLiteral("tmp*.rtf")}, QDir::Files))
+        QFile::remove(folder.filePath(name));
+    const int answer = services.messageBox.show(QStringLiteral("您确定要退出吗?"),
+                                                MsgBox::OkCancel | MsgBox::Question | MsgBox::DefaultButton2,
+                                                QStringLiteral("友情提示"));
+    if (answer != MsgBox::Ok)
+        return false;
+    services.programExit.exit(0);
+    return true;
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    if (Form_QueryUnload())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void frmMain::mnuFileExit_Click() {
+    close();
+}
+
+void frmMain::mnuHelpAbout_Click() {
+    startWindow.showAbout(this);
+}
+
+void frmMain::mnuclearlist_Click() {
+    recent->ClearRecentFiles();
+}
+
+void frmMain::lockForRun() {
+    runActive = true;
+    for (QWidget* w : std::initializer_list<QWidget*>{Frame1.get(), Frame0.get(), Frmadd.get(), Frame3.get(),
+                                                      Rich1.get(), tbToolBar.get()})
+        w->setEnabled(false);
+    // Every command that could change the document or the work lists during the run is switched off,
+    // shortcuts included; only what was enabled is switched on again.
+    lockedActions.clear();
+    std::function<void(QAction*)> lock = [&](QAction* a) {
+        if (a->isEnabled()) {
+            a->setEnabled(false);
+            lockedActions.push_back(a);
+        }
+        if (a->menu())
+            for (QAction* child : a->menu()->actions())
+                lock(child);
+    };
+    for (QAction* a : menuBar()->actions())
+        lock(a);
+    for (QAction* a : tbToolBar->actions())
+        lock(a);
+}
+
+void frmMain::unlockAfterRun() {
+    for (QWidget* w : std::initializer_list<QWidget*>{Frame1.get(), Frame0.get(), Frmadd.get(), Frame3.get(),
+                                                      Rich1.get(), tbToolBar.get()})
+        w->setEnabled(true);
+    for (QAction* a : lockedActions)
+        a->setEnabled(true);
+    lockedActions.clear();
+    runActive = false;
+    Rich1->editor()->setFocus();
+}

@@ -1,0 +1,196 @@
+#pragma once
+
+#include "lexicon/WordList.h"
+#include "platform/recent/RecentFileList.h"
+#include "platform/services/Services.h"
+#include "shell/Twips.h"
+
+#include <QList>
+#include <QMainWindow>
+#include <QStringList>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QStatusBar;
+class QTimer;
+class QToolBar;
+class RichTextBox;
+class Frmjincheng;
+class frmstep1;
+
+// The main window: the document in Rich1, toolbar, status bar, the phonetic panels around the
+// editor and the hidden work lists that the annotation commands and tools share.
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    frmMain(Services services, frmstep1& startWindow, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // Start-up, layout and shutdown.
+    void Form_Load();
+    void Timer3_Timer();
+    void Form_Resize();
+    // Returns true when the window may close.
+    bool Form_QueryUnload();
+    void mnuFileExit_Click();
+    void mnuHelpAbout_Click();
+    void sbStatusBar_PanelClick(int index);
+
+    // Full-text annotation.
+    void mnupiliang_Click();
+    void cmd2_Click();
+
+    // Disables the panels, editor, toolbar and menus for a run, and enables them again.
+    void lockForRun();
+    void unlockAfterRun();
+
+    // Panels and keypads.
+    void mnuviewzhedie_Click();
+    void mnuleft_Click();
+    void mnuviewline_Click();
+    void Label1_Click();
+    void Label17_Click();
+    void Label18_Click();
+    void Label14_Click();
+    void Label20_Click();
+    void Label2_Click();
+    void mnuhand_Click();
+    void Timer2_Timer();
+    void Label5_Click();
+    void Label21_Click();
+    void Label6_Click();
+    void Command1_Click(int index);
+    void cmdnew_Click(int index);
+    void cmdnew1_Click(int index);
+    void c1_Click(int index);
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Commandadd_Click(int index);
+
+    // Recent files.
+    void mnuclearlist_Click();
+    RecentFileList& recentFiles() { return *recent; }
+
+    // Toolbar: buttons are dispatched by their Key.
+    void tbToolBar_ButtonClick(const QString& key);
+    QAction* addToolButton(const QString& key, const QString& description, const QString& toolTip,
+                           const QIcon& icon, std::function<void()> command, QAction* before = nullptr);
+    QAction* toolButton(const QString& key) const;
+
+    // Window size in twips (outer size, title bar included when the platform has one).
+    float Width() const;
+    float Height() const;
+
+    Services services;
+    frmstep1& startWindow;
+
+private:
+    QWidget* client; // the window's client area; the controls below are placed in it
+
+public:
+    // Controls.
+    Placed<RichTextBox> Rich1;
+    RichTextBox* Rich2;
+    Placed<QToolBar> tbToolBar;
+    Placed<QStatusBar> sbStatusBar;
+    Placed<QFrame> Frame1;
+    Placed<QFrame> Frame0;
+    Placed<QFrame> Frame3;
+    Placed<QFrame> Frmadd;
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Label5;
+    QLabel* Label6;
+    QLabel* Label14;
+    QLabel* Label17;
+    QLabel* Label18;
+    QLabel* Label20;
+    QLabel* Label21;
+    QLabel* lblfile;
+    QLabel* lblcaidan;
+    QTimer* Timer2;
+    QTimer* Timer3;
+
+    // Keypads, by index; an index without a key holds nullptr.
+    std::vector<QPushButton*> cmdnew;
+    std::vector<QPushButton*> cmdnew1;
+    std::vector<QPushButton*> Command1;
+    std::vector<QPushButton*> c1;
+    std::vector<QPushButton*> Commandadd;
+    QPushButton* Command2;
+    QPushButton* Command3;
+    QPushButton* Command4;
+
+    // Menus and the items of this window's own commands.
+    QMenu* mnufile;
+    QMenu* mnuedit;
+    QMenu* mnuview;
+    QMenu* mnubiaozhu;
+    QMenu* mnuzizhu;
+    QMenu* mnutran;
+    QMenu* mnutongji;
+    QMenu* mnugeshi;
+    QMenu* mnuHelp;
+    QMenu* mnuattach;
+    QAction* l1;
+    std::array<QAction*, 4> mlastfile;
+    QAction* mnuclearlist;
+    QAction* l2;
+    QAction* mnuFileExit;
+    QAction* mnuviewzhedie;
+    QAction* mnuleft;
+    QAction* mnuviewline;
+    QAction* mnuline7;
+    QAction* mnuhand;
+    QAction* mnupiliang;
+    QAction* mnuline5;
+    QAction* mnuHelpBar0;
+    QAction* mnuHelpAbout;
+
+    // Hidden work lists shared by the annotation commands and tools.
+    QStringList List1;
+    QStringList List2;
+    QStringList List3;
+    QStringList List31;
+    QStringList List32;
+    QStringList List4; // transcriptions (meanings in the gloss run), in text order
+    QList<int> List5;  // for each, the 1-based end position of its word in the scanned text
+    WordList Listword; // the loaded dictionary.txt
+
+    Frmjincheng& progressWindow();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void setupMenus();
+    void setupToolbar();
+    void setupPanels();
+    void setupStatusBar();
+    void placeBars();
+    void insertPhonetic(const QString& code);
+    void insertSymbol(const QString& text, bool coloured);
+    void makeClickable(QLabel* label, std::function<void()> handler);
+
+    std::unique_ptr<RecentFileList> recent;
+    std::unique_ptr<Frmjincheng> progress;
+    std::vector<std::pair<QObject*, std::function<void()>>> clickHandlers;
+    std::vector<std::pair<QString, std::function<void()>>> toolCommands;
+    std::vector<QAction*> lockedActions;
+    bool runActive = false;
+    int startTicks = 0;
+    int blinkTicks = 0;
+    bool timer3Started = false;
+};
