@@ -34,15 +34,6 @@ QString withoutLineBreaks(QString text) {
     return text;
 }
 
-// Midpoint rounded to the nearest integer, halves to the even one.
-qsizetype midpoint(qsizetype low, qsizetype high) {
-    const qsizetype sum = low + high;
-    const qsizetype half = sum >= 0 ? sum / 2 : (sum - 1) / 2;
-    if (sum % 2 == 0)
-        return half;
-    return half % 2 == 0 ? half : half + 1;
-}
-
 } // namespace
 
 namespace Module1 {
@@ -63,26 +54,11 @@ void LoadDictionary(WordList& list, MessageBox& messageBox, ProgramExit& exit) {
 }
 
 QString LookupPhoneticFast(const WordList& list, const QString& word) {
-    const QString w = word.toLower();
-    const qsizetype count = list.count();
-    const QString none;
-    foundWordIndex = 0;
-    // The probe at index count reads as an empty entry.
-    qsizetype low = 0;
-    qsizetype high = count;
-    while (low <= high) {
-        const qsizetype mid = midpoint(low, high);
-        const QString& key = mid < count ? list.key(mid) : none;
-        if (key == w) {
-            foundWordIndex = static_cast<std::int32_t>(mid);
-            return mid < count ? list.phonetic(mid) : QString();
-        }
-        if (w < key)
-            high = mid - 1;
-        else
-            low = mid + 1;
-    }
-    return {};
+    // A plain search of the sorted keys. Probing one place past the last entry as an empty key
+    // would send the search past the end and miss entries there.
+    const qsizetype i = list.firstIndexOf(word.toLower());
+    foundWordIndex = i < 0 ? 0 : static_cast<std::int32_t>(i);
+    return i < 0 ? QString() : list.phonetic(i);
 }
 
 QString LookupMeaningFast(const WordList& list, const QString& word) {

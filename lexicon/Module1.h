@@ -27,7 +27,8 @@ QString ToHtmlEntities(const QString& code);
 // Word list (dictionary.txt in the program folder). A missing or unreadable file shows its message
 // and ends the program through `exit`. Adds to the list without clearing it.
 void LoadDictionary(WordList& list, MessageBox& messageBox, ProgramExit& exit);
-// Transcription (field 2) of the entry whose key is the lower-cased word; sets foundWordIndex.
+// Transcription (field 2) of the first entry whose key is the lower-cased word; sets
+// foundWordIndex.
 QString LookupPhoneticFast(const WordList& list, const QString& word);
 // Meaning (field 1) of the first entry whose key is the lower-cased word, without CR and LF.
 QString LookupMeaningFast(const WordList& list, const QString& word);
