@@ -8,6 +8,7 @@
 #include "shell/PhoneticFontFile.h"
 #include "shell/ProductSite.h"
 #include "shell/frmstep1.h"
+#include "platform/word/WordApplication.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -53,6 +54,7 @@ frmMain::frmMain(Services services, frmstep1& startWindow, QWidget* parent)
 
     setupMenus();
     setupToolbar();
+    setupLayoutCommands();
     setupStatusBar();
     setupPanels();
     resize(1011, 700);
