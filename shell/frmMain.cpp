@@ -9,6 +9,7 @@
 #include "shell/PhoneticFontFile.h"
 #include "shell/ProductSite.h"
 #include "shell/frmstep1.h"
+#include "platform/word/WordApplication.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -56,6 +57,7 @@ frmMain::frmMain(Services services, frmstep1& startWindow, QWidget* parent)
     setupToolbar();
     setupDocumentCommands();
     setupEditingCommands();
+    setupLayoutCommands();
     setupStatusBar();
     setupPanels();
     resize(1011, 700);

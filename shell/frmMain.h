@@ -28,6 +28,7 @@ class RichTextBox;
 class Frmchayi;
 class Frmjincheng;
 class frmstep1;
+class WordApplication;
 
 // The main window: the document in Rich1, toolbar, status bar, the phonetic panels around the
 // editor and the hidden work lists that the annotation commands and tools share.
@@ -50,6 +51,21 @@ public:
     // Full-text annotation.
     void mnupiliang_Click();
     void cmd2_Click();
+
+    // The selected word in one notation, and the other full-text layouts.
+    void mnuzhineng_Click();
+    void mnuzhineng2_Click();
+    void mnuzhineng3_Click();
+    void cmd1_Click();
+    void cmd11_Click();
+    void cmd111_Click();
+    void cmdself_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void fenduan1();
+    void putout1(const QString& line);
+    void cmd4_Click();
+    void Command7_Click();
 
     // Disables the panels, editor, toolbar and menus for a run, and enables them again.
     void lockForRun();
@@ -154,6 +170,9 @@ public:
     QAction* mnuviewline;
     QAction* mnuline7;
     QAction* mnuhand;
+    QAction* mnuzhineng;
+    QAction* mnuzhineng2;
+    QAction* mnuzhineng3;
     QAction* mnupiliang;
     QAction* mnuline5;
     QAction* mnuHelpBar0;
@@ -168,6 +187,8 @@ public:
     QStringList List4; // transcriptions (meanings in the gloss run), in text order
     QList<int> List5;  // for each, the 1-based end position of its word in the scanned text
     WordList Listword; // the loaded dictionary.txt
+    // The word processor of the newest Word export; it outlives the export for the user.
+    std::unique_ptr<WordApplication> wordApp;
 
     Frmjincheng& progressWindow();
 
@@ -254,6 +275,11 @@ private:
     void setupToolbar();
     void setupPanels();
     void setupStatusBar();
+    void setupLayoutCommands();
+    bool annotateSelection(void (frmMain::*command)());
+    void annotateSelectedWord(QString (*notation)(const QString&));
+    void interlinear(bool up);
+    void exportToWord(bool transcriptionAbove);
     void placeBars();
     void insertPhonetic(const QString& code);
     void insertSymbol(const QString& text, bool coloured);

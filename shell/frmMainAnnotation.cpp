@@ -19,7 +19,9 @@ void frmMain::mnupiliang_Click() {
     Module1::stopInsertFlag = true;
     // The layouts in the order the placement is tested; the placement matches exactly, case included.
     const std::pair<const char16_t*, void (frmMain::*)()> layouts[] = {
-        {u"dangqian", &frmMain::cmd2_Click},
+        {u"dangqian", &frmMain::cmd2_Click},  {u"word1", &frmMain::cmd4_Click},
+        {u"word2", &frmMain::Command7_Click}, {u"up", &frmMain::Command6_Click},
+        {u"down", &frmMain::Command5_Click},  {u"self", &frmMain::cmdself_Click},
     };
     for (const auto& [placement, command] : layouts) {
         if (Module1::outputPlacement == QStringView(placement)) {

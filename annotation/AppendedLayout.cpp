@@ -1,0 +1,47 @@
+#include "annotation/AppendedLayout.h"
+
+#include "annotation/InlineLayout.h"
+#include "annotation/PhoneticFont.h"
+#include "annotation/Progress.h"
+#include "lexicon/Module1.h"
+#include "platform/core/EventYield.h"
+#include "platform/core/Vb.h"
+#include "platform/richtext/RichTextBox.h"
+
+namespace AppendedLayout {
+
+void append(RichTextBox& editor, const QStringList& transcriptions, const InlineStyle& style,
+            ProgressReporter& progress, EventYield& yield) {
+    const QString stage = QStringLiteral("植入音标：");
+    editor.beginEditBlock();
+    editor.setSelStart(editor.text().size());
+    editor.setSelText(QStringLiteral("\r\n"));
+    for (qsizetype k = 0; k < transcriptions.size(); ++k) {
+        if (!Module1::stopInsertFlag)
+            break;
+        progress.report(stage, double(k) / double(transcriptions.size()));
+        editor.setSelFontName(style.fontName);
+        editor.setSelColor(style.color);
+        editor.setSelFontSize(style.size);
+        editor.setSelText(style.leftBracket + transcriptions[k] + style.rightBracket + style.separator);
+        yield.yieldToEvents();
+    }
+    editor.endEditBlock();
+    progress.finish();
+}
+
+QString pageBody(const QString& scanned, const QStringList& transcriptions, const InlineStyle& style) {
+    const bool unicode = Module1::phoneticFontName != PhoneticFont::family();
+    QString body = Vb::replaceAll(scanned, QStringLiteral("\r\n"), QStringLiteral("<br>"));
+    body += unicode ? QStringLiteral("<br><hr><span class=pronounce1>")
+                    : QStringLiteral("<br><hr><span class=pronounce>");
+    for (const QString& t : transcriptions) {
+        if (Vb::trim(t).isEmpty())
+            continue;
+        body += style.leftBracket + (unicode ? Module1::ToHtmlEntities(t) : t) + style.rightBracket +
+                style.separator;
+    }
+    return body;
+}
+
+} // namespace AppendedLayout

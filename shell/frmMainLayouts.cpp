@@ -1,0 +1,208 @@
+#include "annotation/AppendedLayout.h"
+#include "annotation/HtmlPage.h"
+#include "annotation/InlineLayout.h"
+#include "annotation/InterlinearLayout.h"
+#include "annotation/Lookup.h"
+#include "annotation/PhoneticFont.h"
+#include "annotation/Progress.h"
+#include "annotation/Recognition.h"
+#include "annotation/SelectedWord.h"
+#include "annotation/WordExport.h"
+#include "lexicon/Module1.h"
+#include "platform/core/EventYield.h"
+#include "platform/core/ProgramFolder.h"
+#include "platform/core/TextFile.h"
+#include "platform/richtext/RichTextBox.h"
+#include "platform/word/WordApplication.h"
+#include "shell/ForeColor.h"
+#include "shell/Frmjincheng.h"
+#include "shell/frmMain.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QStyle>
+#include <QToolBar>
+
+namespace {
+const QString kNotice = QStringLiteral("友情提示");
+}
+
+void frmMain::setupLayoutCommands() {
+    const auto item = [this](const QString& name, const QString& caption, void (frmMain::*handler)(),
+                             const QKeySequence& shortcut = {}) {
+        auto* a = new QAction(caption, mnubiaozhu);
+        a->setObjectName(name);
+        a->setShortcut(shortcut);
+        mnubiaozhu->insertAction(mnupiliang, a);
+        connect(a, &QAction::triggered, this, handler);
+        return a;
+    };
+    mnuzhineng = item(QStringLiteral("mnuzhineng"), QStringLiteral("给选定单词标第13版音"),
+                      &frmMain::mnuzhineng_Click);
+    mnuzhineng2 = item(QStringLiteral("mnuzhineng2"), QStringLiteral("给选定单词标第15版音"),
+                       &frmMain::mnuzhineng2_Click, QKeySequence(Qt::Key_F2));
+    mnuzhineng3 = item(QStringLiteral("mnuzhineng3"), QStringLiteral("给选定单词标 k.k.音"),
+                       &frmMain::mnuzhineng3_Click);
+    addToolButton(
+        QStringLiteral("智能标注"), QStringLiteral("智能标注"), QStringLiteral("选定单词，按F2标注它"),
+        QIcon::fromTheme(QStringLiteral("format-text-direction-ltr"),
+                         style()->standardIcon(QStyle::SP_ArrowRight)),
+        [this] { mnuzhineng_Click(); }, toolButton(QStringLiteral("批量标注")));
+}
+
+bool frmMain::annotateSelection(void (frmMain::*command)()) {
+    const SelectedWord::Refusal refusal = SelectedWord::check(Rich1->selText());
+    if (!refusal.prompt.isEmpty()) {
+        services.messageBox.show(refusal.prompt, refusal.style, kNotice);
+        return false;
+    }
+    (this->*command)();
+    return true;
+}
+
+void frmMain::mnuzhineng_Click() {
+    annotateSelection(&frmMain::cmd1_Click);
+}
+void frmMain::mnuzhineng2_Click() {
+    annotateSelection(&frmMain::cmd11_Click);
+}
+void frmMain::mnuzhineng3_Click() {
+    annotateSelection(&frmMain::cmd111_Click);
+}
+
+void frmMain::annotateSelectedWord(QString (*notation)(const QString&)) {
+    const QString sel = Rich1->selText();
+    const QString text = SelectedWord::annotation(sel, Listword, notation);
+    Rich1->setSelText(sel);
+    Rich1->setSelFontName(PhoneticFont::family());
+    Rich1->setSelColor(foreColor(Label5));
+    Rich1->setSelFontSize(Module1::phoneticFontSize);
+    Rich1->setSelText(text);
+}
+
+void frmMain::cmd1_Click() {
+    annotateSelectedWord(&Module1::ToOldNotation);
+}
+void frmMain::cmd11_Click() {
+    annotateSelectedWord(&Module1::ToNewNotation);
+}
+void frmMain::cmd111_Click() {
+    annotateSelectedWord(&Module1::ToAmericanNotation);
+}
+
+void frmMain::cmdself_Click() {
+    List4.clear();
+    List5.clear();
+    const QString scanned = Recognition::scannedText(Rich1->text());
+    ProgressReporter progress(progressWindow());
+    EventYield events;
+    Recognition::run(scanned, ScanVariants::Appended(), Listword, List4, List5, progress, events);
+    const InlineStyle style = InlineStyle::fromSettings(foreColor(Label5));
+    AppendedLayout::append(*Rich1, List4, style, progress, events);
+    if (Module1::useLucidaFont)
+        HtmlPage::writeAndOpen(HtmlPage::header(Module1::phoneticFontSize, Module1::phoneticFontSize),
+                               AppendedLayout::pageBody(scanned, List4, style),
+                               QStringLiteral("</span></body></html>"), services.shell);
+    Module1::stopAnnotateFlag = true;
+    Module1::stopInsertFlag = true;
+    progress.show(QStringLiteral("完成：100%"));
+    progressWindow().unload();
+    List4.clear();
+    List5.clear();
+    unlockAfterRun();
+}
+
+void frmMain::fenduan1() {
+    const QString path = ProgramFolder::file(QStringLiteral("putcenter.txt"));
+    if (!Rich1->saveFile(path, RichTextBox::FileFormat::Text))
+        return;
+    const auto lines = TextFile::readAnsiLines(path);
+    if (!lines)
+        return;
+    for (const QString& line : *lines) {
+        if (line.size() > 1000) {
+            services.messageBox.show(QStringLiteral("有段落的长度超过1000个字符,请用回车符拆分为更小段落！"));
+            return;
+        }
+    }
+}
+
+void frmMain::putout1(const QString& line) {
+    CachedLookup lookup(ScanVariants::TranscriptionLine(), Listword);
+    ProgressReporter progress(progressWindow());
+    EventYield events;
+    List31.append(InterlinearLayout::transcriptionLine(line, lookup, progress, events));
+    progress.finish();
+}
+
+void frmMain::interlinear(bool up) {
+    List3.clear();
+    List31.clear();
+    const QString path = ProgramFolder::file(QStringLiteral("putcenter.txt"));
+    QFile::remove(path);
+    fenduan1();
+    const auto saved = TextFile::readAnsiLines(path);
+    if (!saved) {
+        // Without the work file there is nothing to rebuild from; the document stays as it was.
+        progressWindow().unload();
+        unlockAfterRun();
+        return;
+    }
+    bool tooMany = false;
+    List3 = InterlinearLayout::textLines(*saved, tooMany);
+    if (tooMany)
+        services.messageBox.show(QStringLiteral("当前文档太大，建议分成更多小文档继续处理！"),
+                                 MsgBox::Information, kNotice);
+    const QString count = QString::number(List3.size());
+    for (qsizetype k = 0; k < List3.size(); ++k) {
+        progressWindow().Label1->setText(QString::number(k + 1) + u'/' + count +
+                                         QStringLiteral("行;请耐心等待...."));
+        putout1(List3[k]);
+    }
+    InterlinearLayout::rebuild(*Rich1, List3, List31, up, foreColor(Label5));
+    const int n1 = up ? Module1::phoneticFontSize : Module1::phoneticFontSize - 1;
+    if (!up && Module1::useLucidaFont)
+        HtmlPage::writeAndOpen(HtmlPage::header(n1, Module1::phoneticFontSize),
+                               InterlinearLayout::pageBody(List3, List31, false),
+                               QStringLiteral("</body></html>"), services.shell);
+    progressWindow().unload();
+    unlockAfterRun();
+    if (up && Module1::useLucidaFont)
+        HtmlPage::writeAndOpen(HtmlPage::header(n1, Module1::phoneticFontSize),
+                               InterlinearLayout::pageBody(List3, List31, true),
+                               QStringLiteral("</body></html>"), services.shell);
+}
+
+void frmMain::Command5_Click() {
+    interlinear(false);
+}
+void frmMain::Command6_Click() {
+    interlinear(true);
+}
+
+void frmMain::exportToWord(bool transcriptionAbove) {
+    wordApp = std::make_unique<WordApplication>(services.shell);
+    const QString scanned = Recognition::scannedText(Rich1->text());
+    ProgressReporter progress(progressWindow());
+    EventYield events;
+    if (WordExport::run(*wordApp, scanned, transcriptionAbove, Listword, progress, events) > 0)
+        Label5->setVisible(true);
+    wordApp->setVisible(true);
+    QString error;
+    const bool shown = wordApp->showDocuments(&error);
+    List4.clear();
+    List5.clear();
+    unlockAfterRun();
+    progressWindow().unload();
+    if (!shown)
+        services.messageBox.show(QStringLiteral("无法生成或打开WORD文档：") + error, MsgBox::Information,
+                                 kNotice);
+}
+
+void frmMain::cmd4_Click() {
+    exportToWord(true);
+}
+void frmMain::Command7_Click() {
+    exportToWord(false);
+}
