@@ -3,13 +3,13 @@
 #include "lexicon/Module1.h"
 #include "platform/core/ProgramFolder.h"
 #include "platform/richtext/RichTextBox.h"
+#include "platform/word/WordApplication.h"
 #include "shell/ForeColor.h"
 #include "shell/Frmchayi.h"
 #include "shell/Frmjincheng.h"
 #include "shell/PhoneticFontFile.h"
 #include "shell/ProductSite.h"
 #include "shell/frmstep1.h"
-#include "platform/word/WordApplication.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -89,11 +89,7 @@ void frmMain::setupMenus() {
     };
     const auto item = [this](QMenu* m, const QString& name, const QString& caption, auto handler,
                              const QKeySequence& shortcut = {}) {
-        QAction* a = m->addAction(caption);
-        a->setObjectName(name);
-        a->setShortcut(shortcut);
-        connect(a, &QAction::triggered, this, handler);
-        return a;
+        return insertMenuItem(m, nullptr, name, caption, handler, shortcut);
     };
     const auto separator = [](QMenu* m, const char16_t* name) {
         QAction* a = m->addSeparator();

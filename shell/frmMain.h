@@ -6,8 +6,11 @@
 #include "platform/services/Services.h"
 #include "shell/Twips.h"
 
+#include <QAction>
+#include <QKeySequence>
 #include <QList>
 #include <QMainWindow>
+#include <QMenu>
 #include <QStringList>
 #include <QUrl>
 
@@ -271,6 +274,17 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // A menu item before `before` (at the end when null) that runs `handler` on this window.
+    template <typename Handler>
+    QAction* insertMenuItem(QMenu* menu, QAction* before, const QString& name, const QString& caption,
+                            Handler handler, const QKeySequence& shortcut = {}) {
+        auto* a = new QAction(caption, menu);
+        a->setObjectName(name);
+        a->setShortcut(shortcut);
+        menu->insertAction(before, a);
+        connect(a, &QAction::triggered, this, handler);
+        return a;
+    }
     void setupMenus();
     void setupToolbar();
     void setupPanels();

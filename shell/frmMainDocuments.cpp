@@ -32,12 +32,8 @@ void frmMain::setupDocumentCommands() {
     updateServerFile = VersionCheck::defaultServerFile();
     const auto item = [this](QMenu* menu, QAction* before, const char16_t* name, const char16_t* caption,
                              auto handler, const QKeySequence& shortcut = {}) {
-        auto* a = new QAction(QString::fromUtf16(caption), menu);
-        a->setObjectName(QString::fromUtf16(name));
-        a->setShortcut(shortcut);
-        menu->insertAction(before, a);
-        connect(a, &QAction::triggered, this, handler);
-        return a;
+        return insertMenuItem(menu, before, QString::fromUtf16(name), QString::fromUtf16(caption), handler,
+                              shortcut);
     };
     mnuFileopen = item(mnufile, l1, u"mnuFileopen", u"打开(&O)", &frmMain::mnuFileopen_Click,
                        QKeySequence(Qt::CTRL | Qt::Key_O));

@@ -58,12 +58,8 @@ void replaceSelectionOf(QWidget* control, const QString& text) {
 void frmMain::setupEditingCommands() {
     const auto item = [this](QMenu* menu, QAction* before, const char16_t* name, const char16_t* caption,
                              auto handler, const QKeySequence& shortcut = {}) {
-        auto* a = new QAction(QString::fromUtf16(caption), menu);
-        a->setObjectName(QString::fromUtf16(name));
-        a->setShortcut(shortcut);
-        menu->insertAction(before, a);
-        connect(a, &QAction::triggered, this, handler);
-        return a;
+        return insertMenuItem(menu, before, QString::fromUtf16(name), QString::fromUtf16(caption), handler,
+                              shortcut);
     };
     const auto separator = [](QMenu* menu, QAction* before, const char16_t* name) {
         QAction* a = menu->insertSeparator(before);
