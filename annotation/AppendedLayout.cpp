@@ -13,19 +13,23 @@ namespace AppendedLayout {
 void append(RichTextBox& editor, const QStringList& transcriptions, const InlineStyle& style,
             ProgressReporter& progress, EventYield& yield) {
     const QString stage = QStringLiteral("植入音标：");
-    editor.beginEditBlock();
-    editor.setSelStart(editor.text().size());
-    editor.setSelText(QStringLiteral("\r\n"));
+    // Every entry carries the same format, so the list goes in as one insertion; the editor would
+    // otherwise lay the document out again for each entry.
+    QString list;
     for (qsizetype k = 0; k < transcriptions.size(); ++k) {
         if (!Module1::stopInsertFlag)
             break;
         progress.report(stage, double(k) / double(transcriptions.size()));
-        editor.setSelFontName(style.fontName);
-        editor.setSelColor(style.color);
-        editor.setSelFontSize(style.size);
-        editor.setSelText(style.leftBracket + transcriptions[k] + style.rightBracket + style.separator);
+        list += style.leftBracket + transcriptions[k] + style.rightBracket + style.separator;
         yield.yieldToEvents();
     }
+    editor.beginEditBlock();
+    editor.setSelStart(editor.text().size());
+    editor.setSelText(QStringLiteral("\r\n"));
+    editor.setSelFontName(style.fontName);
+    editor.setSelColor(style.color);
+    editor.setSelFontSize(style.size);
+    editor.setSelText(list);
     editor.endEditBlock();
     progress.finish();
 }

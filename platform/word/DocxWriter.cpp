@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <map>
+#include <vector>
 
 namespace {
 
@@ -206,24 +207,33 @@ private:
         if (!result.stacked)
             return;
         WordRun top;
-        std::map<int, qsizetype> weight;
+        std::vector<std::pair<int, qsizetype>> weight; // font, characters; a field has few fonts
         for (const WordRun& run : result.top) {
             top.text += run.text;
-            weight[run.font] += run.text.size();
+            auto it =
+                std::find_if(weight.begin(), weight.end(), [&](auto& w) { return w.first == run.font; });
+            if (it == weight.end())
+                weight.emplace_back(run.font, run.text.size());
+            else
+                it->second += run.text.size();
         }
-        if (!result.top.empty())
-            top.font = result.top.front().font;
+        qsizetype most = -1;
         for (const auto& [font, count] : weight) {
-            if (count > weight[top.font])
+            if (count > most) {
+                most = count;
                 top.font = font;
+            }
         }
         int baseHalfPoints = kDefaultHalfPoints;
         for (const WordRun& run : result.bottom)
             baseHalfPoints = std::max(baseHalfPoints, halfPoints(run.font));
-        out += "<w:r><w:ruby><w:rubyPr><w:rubyAlign w:val=\"center\"/><w:hps w:val=\"" +
-               QByteArray::number(halfPoints(top.font)) + "\"/><w:hpsRaise w:val=\"" +
-               QByteArray::number(std::max(0, baseHalfPoints - 2)) + "\"/><w:hpsBaseText w:val=\"" +
-               QByteArray::number(baseHalfPoints) + "\"/><w:lid w:val=\"en-US\"/></w:rubyPr><w:rt>";
+        out += "<w:r><w:ruby><w:rubyPr><w:rubyAlign w:val=\"center\"/><w:hps w:val=\"";
+        out += QByteArray::number(halfPoints(top.font));
+        out += "\"/><w:hpsRaise w:val=\"";
+        out += QByteArray::number(std::max(0, baseHalfPoints - 2));
+        out += "\"/><w:hpsBaseText w:val=\"";
+        out += QByteArray::number(baseHalfPoints);
+        out += "\"/><w:lid w:val=\"en-US\"/></w:rubyPr><w:rt>";
         writeRun(top);
         out += "</w:rt><w:rubyBase>";
         for (const WordRun& run : result.bottom)
