@@ -261,6 +261,9 @@ public:
     QAction* mnupcanshu2;
     QAction* mnupline3;
     QAction* mnupline4;
+    QAction* mnupcidian = nullptr;
+    QAction* mnupcidian2 = nullptr;
+    QAction* mnupcidian3 = nullptr;
     QAction* mnupfuzhi;
     QAction* mnupcut;
     // Toolbar buttons 4 and 5, switched with the editor's selection.

@@ -44,6 +44,13 @@ void frmMain::setupLayoutCommands() {
                        &frmMain::mnuzhineng2_Click, QKeySequence(Qt::Key_F2));
     mnuzhineng3 = item(QStringLiteral("mnuzhineng3"), QStringLiteral("给选定单词标 k.k.音"),
                        &frmMain::mnuzhineng3_Click);
+    // The same three commands on the context menu of a selection.
+    mnupcidian = insertMenuItem(popmenu2, mnupline4, QStringLiteral("mnupcidian"),
+                                QStringLiteral("给单词标第13版音"), &frmMain::mnuzhineng_Click);
+    mnupcidian2 = insertMenuItem(popmenu2, mnupline4, QStringLiteral("mnupcidian2"),
+                                 QStringLiteral("给单词标第15版音"), &frmMain::mnuzhineng2_Click);
+    mnupcidian3 = insertMenuItem(popmenu2, mnupline4, QStringLiteral("mnupcidian3"),
+                                 QStringLiteral("给单词标 k.k.音"), &frmMain::mnuzhineng3_Click);
     addToolButton(
         QStringLiteral("智能标注"), QStringLiteral("智能标注"), QStringLiteral("选定单词，按F2标注它"),
         QIcon::fromTheme(QStringLiteral("format-text-direction-ltr"),

@@ -1,0 +1,77 @@
+#include "lexicon/Module1.h"
+#include "platform/richtext/RichTextBox.h"
+#include "platform/testing/FakeServices.h"
+#include "shell/frmMain.h"
+#include "shell/frmstep1.h"
+#include "tests/support/TempFolder.h"
+
+#include <QAction>
+#include <QMenu>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The main window with a two-word list, driven through its own menus.
+class LayoutCommands : public ::testing::Test {
+protected:
+    LayoutCommands()
+        : start(fakes.services(), folder.file(u"phonexa.lock"_s)), window(fakes.services(), start) {
+        window.Listword.add({u"hello=|你好|he5lEu"_s, u"world=|世界|wE:ld"_s});
+        Module1::phoneticSystem = u"old"_s;
+        Module1::bracketMode = u"["_s;
+        Module1::DeriveBrackets();
+        Module1::wordSeparator = u"kongge"_s;
+        Module1::phoneticFontName = u"Fonvella"_s;
+        Module1::phoneticFontSize = 15;
+    }
+
+    QAction* action(const char* name) {
+        auto* a = window.findChild<QAction*>(QLatin1String(name));
+        EXPECT_NE(a, nullptr) << name;
+        return a;
+    }
+
+    TempFolder folder;
+    FakeServices fakes;
+    frmstep1 start;
+    frmMain window;
+};
+
+TEST_F(LayoutCommands, SelectionMenuAnnotatesTheSelectedWordInEachNotation) {
+    const struct {
+        const char* item;
+        QString expected; // the separator follows the transcription
+    } cases[] = {
+        {"mnupcidian", u"hello[he5lEu]  world"_s},
+        {"mnupcidian2", u"hello[he5lEJ]  world"_s},
+        {"mnupcidian3", u"hello[hZ5lo]  world"_s},
+    };
+    for (const auto& c : cases) {
+        window.Rich1->setText(u"hello world"_s);
+        window.Rich1->setSelStart(0);
+        window.Rich1->setSelLength(5);
+        QAction* item = action(c.item);
+        ASSERT_NE(item, nullptr);
+        ASSERT_TRUE(window.findChild<QMenu*>(u"popmenu2"_s)->actions().contains(item)) << c.item;
+        item->trigger();
+        EXPECT_EQ(window.Rich1->text(), c.expected) << c.item;
+    }
+}
+
+TEST_F(LayoutCommands, ExportThatCannotBeOpenedIsReportedAndUnlocks) {
+    Module1::outputPlacement = u"word1"_s;
+    fakes.shell.succeed = false;
+    window.Rich1->setText(u"hello world."_s);
+    action("mnupiliang")->trigger();
+    ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
+    EXPECT_EQ(fakes.messageBox.shown[0].title, u"友情提示"_s);
+    EXPECT_TRUE(window.Rich1->isEnabled());
+    EXPECT_TRUE(action("mnupiliang")->isEnabled());
+    ASSERT_EQ(fakes.shell.opened.size(), 1u);
+    EXPECT_TRUE(fakes.shell.opened[0].endsWith(u".docx"_s));
+}
+
+} // namespace
