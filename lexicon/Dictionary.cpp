@@ -1,3 +1,4 @@
+#include "lexicon/LineBreaks.h"
 #include "lexicon/Module1.h"
 
 #include "platform/core/Ansi.h"
@@ -26,12 +27,6 @@ QStringList splitLines(const QString& text) {
             ++start;
     }
     return lines;
-}
-
-QString withoutLineBreaks(QString text) {
-    text.remove(u'\r');
-    text.remove(u'\n');
-    return text;
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "lexicon/LineBreaks.h"
 #include "lexicon/Module1.h"
 
 #include "platform/core/ProgramFolder.h"
@@ -120,12 +121,6 @@ std::optional<QString> preparedHeadword(const QString& word) {
     if (w == u"'")
         return std::nullopt;
     return w;
-}
-
-QString withoutLineBreaks(QString text) {
-    text.remove(u'\r');
-    text.remove(u'\n');
-    return text;
 }
 
 } // namespace
