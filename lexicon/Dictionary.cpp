@@ -51,7 +51,11 @@ void LoadDictionary(WordList& list, MessageBox& messageBox, ProgramExit& exit) {
 namespace {
 // Words of a text are mostly lower case already; skip the copy then.
 QString lowered(const QString& word) {
-    return word.isLower() ? word : word.toLower();
+    for (const QChar c : word) {
+        if ((c >= u'A' && c <= u'Z') || c.unicode() > 0x7F)
+            return word.toLower();
+    }
+    return word;
 }
 } // namespace
 
