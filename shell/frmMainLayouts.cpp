@@ -31,12 +31,7 @@ const QString kNotice = QStringLiteral("友情提示");
 void frmMain::setupLayoutCommands() {
     const auto item = [this](const QString& name, const QString& caption, void (frmMain::*handler)(),
                              const QKeySequence& shortcut = {}) {
-        auto* a = new QAction(caption, mnubiaozhu);
-        a->setObjectName(name);
-        a->setShortcut(shortcut);
-        mnubiaozhu->insertAction(mnupiliang, a);
-        connect(a, &QAction::triggered, this, handler);
-        return a;
+        return insertMenuItem(mnubiaozhu, mnupiliang, name, caption, handler, shortcut);
     };
     mnuzhineng = item(QStringLiteral("mnuzhineng"), QStringLiteral("给选定单词标第13版音"),
                       &frmMain::mnuzhineng_Click);
