@@ -196,8 +196,12 @@ void frmMain::mnuintoword_Click() {
         path = ProgramFolder::file(QStringLiteral("tmp") +
                                    QString::number(QRandomGenerator::global()->bounded(100000)) +
                                    QStringLiteral(".rtf"));
-    if (saveDocument(path))
-        services.shell.open(path);
+    if (!Rich1->saveFile(path, RichTextBox::FileFormat::Rtf)) {
+        services.messageBox.show(QStringLiteral("无法写入交给文字处理软件打开的文档副本：") + path,
+                                 MsgBox::OkOnly | MsgBox::Critical, kNotice);
+        return;
+    }
+    services.shell.open(path);
 }
 
 void frmMain::mnuHelpSearchForHelpOn_Click() {
