@@ -9,8 +9,10 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTextEdit>
 #include <QTimer>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -135,18 +137,29 @@ void frmMain::setupPanels() {
     lblcaidan->setObjectName(QStringLiteral("lblcaidan"));
     lblcaidan->hide();
 
-    // Side panel: the fold label above two columns of keys.
-    QGridLayout* side = tightGrid(Frame3.get());
+    // Side panel: the fold label above two columns of keys, which scroll rather than shrink past
+    // readability when the window is low.
+    auto* sideLayout = new QVBoxLayout(Frame3.get());
+    sideLayout->setContentsMargins(0, 0, 0, 0);
+    sideLayout->setSpacing(0);
     Label1 = clickable(Frame3.get(), u"Label1", u">>", &frmMain::Label1_Click);
     Label1->setAlignment(Qt::AlignCenter);
-    side->addWidget(Label1, 0, 0, 1, 2);
+    sideLayout->addWidget(Label1);
+    auto* sideScroll = new QScrollArea(Frame3.get());
+    sideScroll->setObjectName(QStringLiteral("Frame3Keys"));
+    sideScroll->setFrameShape(QFrame::NoFrame);
+    sideScroll->setWidgetResizable(true);
+    sideScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* sideKeys = new QWidget(sideScroll);
+    QGridLayout* side = tightGrid(sideKeys);
     cmdnew1.assign(48, nullptr);
     for (int i = 0; i < 48; ++i) {
-        cmdnew1[i] =
-            makeKey(Frame3.get(), QStringLiteral("cmdnew1"), i, PhoneticKeys::sidePanel(i), phonetic);
+        cmdnew1[i] = makeKey(sideKeys, QStringLiteral("cmdnew1"), i, PhoneticKeys::sidePanel(i), phonetic);
         connect(cmdnew1[i], &QPushButton::clicked, this, [this, i] { cmdnew1_Click(i); });
-        side->addWidget(cmdnew1[i], 1 + i / 2, i % 2);
+        side->addWidget(cmdnew1[i], i / 2, i % 2);
     }
+    sideScroll->setWidget(sideKeys);
+    sideLayout->addWidget(sideScroll, 1);
 
     // Symbol panel: two rows of marks, then the close and colour labels.
     QGridLayout* symbols = tightGrid(Frmadd.get());
@@ -222,8 +235,9 @@ void frmMain::Commandadd_Click(int index) {
 
 void frmMain::mnuviewzhedie_Click() {
     mnuviewzhedie->setChecked(!mnuviewzhedie->isChecked());
+    // The pages share one place and are not opaque: opening shows page A alone.
     Frame1.setVisible(mnuviewzhedie->isChecked());
-    Frame0.setVisible(Frame1.Visible());
+    Frame0.setVisible(false);
     Frame1.setTop(Frame0.Top());
     if (mnuviewzhedie->isChecked()) {
         Rich1.setTop(Rich1.Top() + Frame1.Height());
