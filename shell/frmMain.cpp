@@ -11,6 +11,7 @@
 #include "shell/Frmjincheng.h"
 #include "shell/PhoneticFontFile.h"
 #include "shell/ProductSite.h"
+#include "shell/ToolbarIcons.h"
 #include "shell/frmstep1.h"
 
 #include <QCloseEvent>
@@ -20,7 +21,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
-#include <QStyle>
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolBar>
@@ -165,7 +165,7 @@ void frmMain::setupToolbar() {
     tbToolBar->setMovable(false);
     addToolButton(QStringLiteral("批量标注"), QStringLiteral("批量标注"),
                   QStringLiteral("按F3，对当前文档全文标注"),
-                  QIcon::fromTheme(QStringLiteral("system-run"), style()->standardIcon(QStyle::SP_MediaPlay)),
+                  ToolbarIcons::icon("tools-check-spelling", ToolbarIcons::Picture::Annotate),
                   [this] { mnupiliang_Click(); });
 }
 

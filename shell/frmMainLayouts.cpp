@@ -16,12 +16,12 @@
 #include "platform/word/WordApplication.h"
 #include "shell/ForeColor.h"
 #include "shell/Frmjincheng.h"
+#include "shell/ToolbarIcons.h"
 #include "shell/frmMain.h"
 
 #include <QDir>
 #include <QLabel>
 #include <QMenu>
-#include <QStyle>
 #include <QToolBar>
 
 namespace {
@@ -48,8 +48,7 @@ void frmMain::setupLayoutCommands() {
                                  QStringLiteral("给单词标 k.k.音"), &frmMain::mnuzhineng3_Click);
     addToolButton(
         QStringLiteral("智能标注"), QStringLiteral("智能标注"), QStringLiteral("选定单词，按F2标注它"),
-        QIcon::fromTheme(QStringLiteral("format-text-direction-ltr"),
-                         style()->standardIcon(QStyle::SP_ArrowRight)),
+        ToolbarIcons::icon("insert-text", ToolbarIcons::Picture::AnnotateWord),
         [this] { mnuzhineng_Click(); }, toolButton(QStringLiteral("批量标注")));
 }
 
