@@ -30,6 +30,10 @@ struct Press {
     bool clicks;
 };
 
+void PrintTo(const Press& press, std::ostream* out) {
+    *out << press.name;
+}
+
 class ClickableLabelTest : public ::testing::TestWithParam<Press> {};
 
 TEST_P(ClickableLabelTest, ClicksOnALeftReleaseInsideAndKeepsTheEventsFromTheWindow) {
