@@ -148,7 +148,7 @@ void frmMain::interlinear(bool up) {
     if (!saved) {
         progressWindow().unload();
         unlockAfterRun();
-        services.messageBox.show(QStringLiteral("无法写入工作文件“") + QDir::toNativeSeparators(path) +
+        services.messageBox.show(QStringLiteral("无法写入或读回工作文件“") + QDir::toNativeSeparators(path) +
                                      QStringLiteral("”，文档没有改动。"),
                                  MsgBox::Critical, kNotice);
         return;
