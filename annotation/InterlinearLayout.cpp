@@ -1,11 +1,9 @@
 #include "annotation/InterlinearLayout.h"
 
-#include "annotation/Lookup.h"
 #include "annotation/PhoneticFont.h"
 #include "annotation/Progress.h"
 #include "annotation/WordScanner.h"
 #include "lexicon/Module1.h"
-#include "platform/core/EventYield.h"
 #include "platform/core/Vb.h"
 #include "platform/richtext/RichTextBox.h"
 
@@ -38,6 +36,9 @@ struct LineHooks {
 } // namespace
 
 namespace InterlinearLayout {
+
+Run::Run(const WordList& list, ProgressSink& sink)
+    : lookup(ScanVariants::TranscriptionLine(), list), progress(sink) {}
 
 QStringList textLines(const QStringList& savedLines, bool& tooMany) {
     QStringList lines;

@@ -1,19 +1,28 @@
 #pragma once
 
+#include "annotation/Lookup.h"
+#include "annotation/Progress.h"
+#include "platform/core/EventYield.h"
+
 #include <QString>
 #include <QStringList>
 
-#include <optional>
-
-class CachedLookup;
-class EventYield;
-class ProgressReporter;
 class RichTextBox;
+class WordList;
 
 namespace InterlinearLayout {
 
 // Past this many text lines a document is too big for one run.
 constexpr qsizetype kMaxLines = 1'000'000;
+
+// What the lines of one run share: the lookup cache, the progress figure and the yield throttle,
+// which must outlive a line for a stop click to be seen while the lines are built.
+struct Run {
+    Run(const WordList& list, ProgressSink& sink);
+    CachedLookup lookup;
+    ProgressReporter progress;
+    EventYield events;
+};
 
 // The text lines of a run from the lines of the saved document: blank lines dropped, five blanks
 // appended to the others. At most kMaxLines; `tooMany` tells whether lines were left out.

@@ -7,6 +7,8 @@ function(phonexa_add_test name)
     gtest_discover_tests(${name}
         DISCOVERY_MODE PRE_TEST
         DISCOVERY_TIMEOUT 60
+        # Cases are named by their generators; printed values would make names long and unstable.
+        NO_PRETTY_VALUES
         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANG=C.UTF-8;PHONEXA_SOURCE_DIR=${CMAKE_SOURCE_DIR}"
         TEST_PREFIX "${name}.")
 endfunction()

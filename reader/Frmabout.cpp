@@ -1,7 +1,7 @@
 #include "reader/Frmabout.h"
 
 #include "platform/core/ProgramFolder.h"
-#include "reader/ClickLabel.h"
+#include "platform/widgets/ClickableLabel.h"
 
 #include <QFileInfo>
 #include <QFont>
@@ -41,21 +41,21 @@ Frmabout::Frmabout(Shell& shell, QWidget* parent) : QDialog(parent), shell(shell
     auto* label9 = new QLabel(QStringLiteral("邮箱："), this);
     label9->setObjectName(QStringLiteral("Label9"));
     label9->setGeometry(136, 176, 50, 24);
-    Label10 = new ClickLabel(mailAddress(), this);
+    Label10 = new ClickableLabel(mailAddress(), this);
     Label10->setObjectName(QStringLiteral("Label10"));
     Label10->setGeometry(186, 176, 254, 24);
     auto* label5 = new QLabel(QStringLiteral("网站："), this);
     label5->setObjectName(QStringLiteral("Label5"));
     label5->setGeometry(136, 206, 50, 24);
-    Label12 = new ClickLabel(webAddress(), this);
+    Label12 = new ClickableLabel(webAddress(), this);
     Label12->setObjectName(QStringLiteral("Label12"));
     Label12->setGeometry(186, 206, 254, 24);
-    for (ClickLabel* link : {Label10, Label12}) {
+    for (ClickableLabel* link : {Label10, Label12}) {
         link->setStyleSheet(QStringLiteral("color: #1a5fb4; text-decoration: underline;"));
         link->setCursor(Qt::PointingHandCursor);
     }
-    connect(Label10, &ClickLabel::clicked, this, [this] { Label10_Click(); });
-    connect(Label12, &ClickLabel::clicked, this, [this] { Label12_Click(); });
+    connect(Label10, &ClickableLabel::clicked, this, [this] { Label10_Click(); });
+    connect(Label12, &ClickableLabel::clicked, this, [this] { Label12_Click(); });
 }
 
 void Frmabout::Form_Click() {

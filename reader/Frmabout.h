@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-class ClickLabel;
+class ClickableLabel;
 class QLabel;
 
 // What the reader does, with the product's mail and web addresses.
@@ -22,8 +22,8 @@ public:
 
     QLabel* Label1;
     QLabel* Label2;
-    ClickLabel* Label10;
-    ClickLabel* Label12;
+    ClickableLabel* Label10;
+    ClickableLabel* Label12;
     QLabel* Image1;
 
 protected:

@@ -1,6 +1,6 @@
 #include "reader/Frmdown.h"
 
-#include "reader/ClickLabel.h"
+#include "platform/widgets/ClickableLabel.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -22,7 +22,7 @@ Frmdown::Frmdown(Shell& shell, QWidget* parent) : QDialog(parent), shell(shell) 
     label1->setObjectName(QStringLiteral("Label1"));
     label1->setWordWrap(true);
     label1->setGeometry(20, 16, 440, 100);
-    Label2 = new ClickLabel(
+    Label2 = new ClickableLabel(
         QStringLiteral("点击这里，下载Microsoft Speech SDK 如果无法下载，复制下面的地址，粘贴到IE地址栏中"
                        "回车，同样可以实现下载"),
         this);
@@ -35,7 +35,7 @@ Frmdown::Frmdown(Shell& shell, QWidget* parent) : QDialog(parent), shell(shell) 
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setReadOnly(true);
     Text1->setGeometry(20, 192, 440, 28);
-    connect(Label2, &ClickLabel::clicked, this, [this] { Label2_Click(); });
+    connect(Label2, &ClickableLabel::clicked, this, [this] { Label2_Click(); });
 }
 
 void Frmdown::Label2_Click() {

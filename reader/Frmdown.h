@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-class ClickLabel;
+class ClickableLabel;
 class QLineEdit;
 
 // Where to get more voices for the speech engine.
@@ -17,7 +17,7 @@ public:
 
     void Label2_Click();
 
-    ClickLabel* Label2;
+    ClickableLabel* Label2;
     QLineEdit* Text1;
 
 private:

@@ -2,15 +2,14 @@
 
 #include "lexicon/Module1.h"
 #include "platform/services/BgrColor.h"
+#include "platform/widgets/ClickableLabel.h"
 #include "shell/ForeColor.h"
 
 #include <QCheckBox>
-#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -108,14 +107,13 @@ void Form1::setupControls() {
     Label11 = new QLabel(this);
     Label11->setObjectName(QStringLiteral("Label11"));
     Label11->setMinimumWidth(24);
-    Label7 = new QLabel(this);
+    Label7 = new ClickableLabel(this);
     Label7->setObjectName(QStringLiteral("Label7"));
     Label7->setAutoFillBackground(true);
     Label7->setFrameShape(QFrame::Box);
     Label7->setFixedSize(48, 20);
     Label7->setCursor(Qt::PointingHandCursor);
     Label7->setToolTip(QStringLiteral("设置音标颜色"));
-    Label7->installEventFilter(this);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -173,17 +171,9 @@ void Form1::setupControls() {
     });
     connect(HScroll1, &QScrollBar::valueChanged, this, [this] { HScroll1_Change(); });
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+    connect(Label7, &ClickableLabel::clicked, this, [this] { Label7_Click(); });
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-}
-
-bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Label7 && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        Label7_Click();
-        return true;
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 void Form1::Form_Load() {

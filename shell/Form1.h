@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/services/Services.h"
+#include "platform/widgets/ClickableLabel.h"
 
 #include <QDialog>
 
@@ -52,13 +53,10 @@ public:
     QScrollBar* HScroll1;
     QLabel* Label11;
     QLabel* Label8;
-    QLabel* Label7;
+    ClickableLabel* Label7;
     QTimer* Timer1;
     QPushButton* Command1;
     QPushButton* Command2;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void setupControls();

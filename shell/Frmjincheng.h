@@ -1,7 +1,9 @@
 #pragma once
 
 #include "annotation/Progress.h"
+#include "platform/widgets/ClickableLabel.h"
 
+#include <QPointer>
 #include <QWidget>
 
 class QLabel;
@@ -11,9 +13,10 @@ class QLabel;
 class Frmjincheng : public QWidget, public ProgressSink {
     Q_OBJECT
 public:
-    Frmjincheng();
+    // The window is placed over the centre of `owner` when it has one.
+    explicit Frmjincheng(QWidget* owner = nullptr);
 
-    // Shows the window afresh, in its first state.
+    // Shows the window afresh, in its first state, over the owner.
     void load();
     void unload();
 
@@ -22,8 +25,8 @@ public:
     void Label3_Click();
 
     QLabel* Label1;
-    QLabel* Label3;
+    ClickableLabel* Label3;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+private:
+    QPointer<QWidget> owner;
 };

@@ -1,14 +1,17 @@
 #include "shell/frmMain.h"
 
+#include "annotation/InterlinearLayout.h"
 #include "lexicon/Module1.h"
 #include "platform/core/ProgramFolder.h"
 #include "platform/richtext/RichTextBox.h"
+#include "platform/widgets/ClickableLabel.h"
 #include "platform/word/WordApplication.h"
 #include "shell/ForeColor.h"
 #include "shell/Frmchayi.h"
 #include "shell/Frmjincheng.h"
 #include "shell/PhoneticFontFile.h"
 #include "shell/ProductSite.h"
+#include "shell/ToolbarIcons.h"
 #include "shell/frmstep1.h"
 
 #include <QCloseEvent>
@@ -17,9 +20,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QStatusBar>
-#include <QStyle>
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolBar>
@@ -68,7 +69,7 @@ frmMain::~frmMain() = default;
 
 Frmjincheng& frmMain::progressWindow() {
     if (!progress)
-        progress = std::make_unique<Frmjincheng>();
+        progress = std::make_unique<Frmjincheng>(this);
     return *progress;
 }
 
@@ -164,7 +165,7 @@ void frmMain::setupToolbar() {
     tbToolBar->setMovable(false);
     addToolButton(QStringLiteral("批量标注"), QStringLiteral("批量标注"),
                   QStringLiteral("按F3，对当前文档全文标注"),
-                  QIcon::fromTheme(QStringLiteral("system-run"), style()->standardIcon(QStyle::SP_MediaPlay)),
+                  ToolbarIcons::icon("tools-check-spelling", ToolbarIcons::Picture::Annotate),
                   [this] { mnupiliang_Click(); });
 }
 
@@ -195,33 +196,15 @@ void frmMain::tbToolBar_ButtonClick(const QString& key) {
 void frmMain::setupStatusBar() {
     sbStatusBar->setObjectName(QStringLiteral("sbStatusBar"));
     sbStatusBar->setSizeGripEnabled(false);
-    auto* site = new QLabel(QStringLiteral("访问产品网站"), sbStatusBar.get());
+    auto* site = new ClickableLabel(QStringLiteral("访问产品网站"), sbStatusBar.get());
     site->setObjectName(QStringLiteral("sbStatusBar(1)"));
     site->setCursor(Qt::PointingHandCursor);
-    makeClickable(site, [this] { sbStatusBar_PanelClick(1); });
-    auto* hint = new QLabel(QStringLiteral("选定单词按F2标注，按F3全文标注"), sbStatusBar.get());
+    connect(site, &ClickableLabel::clicked, this, [this] { sbStatusBar_PanelClick(1); });
+    auto* hint = new ClickableLabel(QStringLiteral("选定单词按F2标注，按F3全文标注"), sbStatusBar.get());
     hint->setObjectName(QStringLiteral("sbStatusBar(2)"));
-    makeClickable(hint, [this] { sbStatusBar_PanelClick(2); });
+    connect(hint, &ClickableLabel::clicked, this, [this] { sbStatusBar_PanelClick(2); });
     sbStatusBar->addWidget(site);
     sbStatusBar->addWidget(hint, 1);
-}
-
-void frmMain::makeClickable(QLabel* label, std::function<void()> handler) {
-    label->installEventFilter(this);
-    clickHandlers.emplace_back(label, std::move(handler));
-}
-
-bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        for (const auto& [object, handler] : clickHandlers) {
-            if (object == watched) {
-                handler();
-                return true;
-            }
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void frmMain::sbStatusBar_PanelClick(int index) {
@@ -312,6 +295,13 @@ bool frmMain::Form_QueryUnload() {
                                                 QStringLiteral("友情提示"));
     if (answer != MsgBox::Ok)
         return false;
+    if (runActive) {
+        // Both stages stop at the run's next check; the run then ends without opening anything.
+        quitting = true;
+        Module1::stopAnnotateFlag = false;
+        Module1::stopInsertFlag = false;
+        progressWindow().unload();
+    }
     services.programExit.exit(0);
     return true;
 }

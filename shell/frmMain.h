@@ -32,6 +32,9 @@ class Frmchayi;
 class Frmjincheng;
 class frmstep1;
 class WordApplication;
+namespace InterlinearLayout {
+struct Run;
+}
 
 // The main window: the document in Rich1, toolbar, status bar, the phonetic panels around the
 // editor and the hidden work lists that the annotation commands and tools share.
@@ -65,7 +68,8 @@ public:
     void cmdself_Click();
     void Command5_Click();
     void Command6_Click();
-    void fenduan1();
+    // False when the work file could not be written; the paragraph warning does not count.
+    [[nodiscard]] bool fenduan1();
     void putout1(const QString& line);
     void cmd4_Click();
     void Command7_Click();
@@ -274,7 +278,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // A menu item before `before` (at the end when null) that runs `handler` on this window.
@@ -300,7 +303,6 @@ private:
     void placeBars();
     void insertPhonetic(const QString& code);
     void insertSymbol(const QString& text, bool coloured);
-    void makeClickable(QLabel* label, std::function<void()> handler);
     void setupDocumentCommands();
     void setupEditingCommands();
     bool loadIntoEditor(const QString& path);
@@ -317,10 +319,12 @@ private:
 
     std::unique_ptr<RecentFileList> recent;
     std::unique_ptr<Frmjincheng> progress;
-    std::vector<std::pair<QObject*, std::function<void()>>> clickHandlers;
     std::vector<std::pair<QString, std::function<void()>>> toolCommands;
     std::vector<QAction*> lockedActions;
+    std::unique_ptr<InterlinearLayout::Run> lineRun;
     bool runActive = false;
+    // The user chose to quit during a run: the run ends and opens nothing.
+    bool quitting = false;
     int startTicks = 0;
     int blinkTicks = 0;
     bool timer3Started = false;

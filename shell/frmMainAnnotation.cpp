@@ -49,7 +49,7 @@ void frmMain::cmd2_Click() {
     Module1::stopInsertFlag = true;
     progress.show(QStringLiteral("植入完成：100%"));
     progressWindow().unload();
-    if (Module1::useLucidaFont)
+    if (Module1::useLucidaFont && !quitting)
         HtmlPage::writeAndOpen(HtmlPage::header(Module1::phoneticFontSize, Module1::phoneticFontSize),
                                InlineLayout::pageBody(scanned, List4, List5, style),
                                QStringLiteral("</body></html>"), services.shell);

@@ -1,4 +1,5 @@
 // Document files: open, save, save as, the hand-over to the word processor, help, the version check.
+#include "shell/ToolbarIcons.h"
 #include "shell/frmMain.h"
 
 #include "platform/core/ProgramFolder.h"
@@ -10,7 +11,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QRandomGenerator>
-#include <QStyle>
 #include <QToolBar>
 
 namespace {
@@ -55,12 +55,12 @@ void frmMain::setupDocumentCommands() {
     QAction* const first = toolButton(QStringLiteral("批量标注"));
     addToolButton(
         QStringLiteral("打开"), QStringLiteral("打开"), QStringLiteral("Ctrl+O"),
-        QIcon::fromTheme(QStringLiteral("document-open"), style()->standardIcon(QStyle::SP_DialogOpenButton)),
-        [this] { mnuFileopen_Click(); }, first);
+        ToolbarIcons::icon("document-open", ToolbarIcons::Picture::Open), [this] { mnuFileopen_Click(); },
+        first);
     addToolButton(
         QStringLiteral("保存"), QStringLiteral("保存"), QStringLiteral("Ctrl+S"),
-        QIcon::fromTheme(QStringLiteral("document-save"), style()->standardIcon(QStyle::SP_DialogSaveButton)),
-        [this] { mnuFileSave_Click(); }, first);
+        ToolbarIcons::icon("document-save", ToolbarIcons::Picture::Save), [this] { mnuFileSave_Click(); },
+        first);
     tbToolBar->insertSeparator(first);
 }
 
@@ -196,8 +196,12 @@ void frmMain::mnuintoword_Click() {
         path = ProgramFolder::file(QStringLiteral("tmp") +
                                    QString::number(QRandomGenerator::global()->bounded(100000)) +
                                    QStringLiteral(".rtf"));
-    if (saveDocument(path))
-        services.shell.open(path);
+    if (!Rich1->saveFile(path, RichTextBox::FileFormat::Rtf)) {
+        services.messageBox.show(QStringLiteral("无法写入交给文字处理软件打开的文档副本：") + path,
+                                 MsgBox::OkOnly | MsgBox::Critical, kNotice);
+        return;
+    }
+    services.shell.open(path);
 }
 
 void frmMain::mnuHelpSearchForHelpOn_Click() {

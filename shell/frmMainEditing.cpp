@@ -1,4 +1,5 @@
 // Editing and formatting commands, the editor's events and its two context menus.
+#include "shell/ToolbarIcons.h"
 #include "shell/frmMain.h"
 
 #include "platform/core/ProgramFolder.h"
@@ -14,7 +15,6 @@
 #include <QMenu>
 #include <QPixmap>
 #include <QPlainTextEdit>
-#include <QStyle>
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolBar>
@@ -113,43 +113,40 @@ void frmMain::setupEditingCommands() {
     mnupfuzhi = item(popmenu2, nullptr, u"mnupfuzhi", u"复制", &frmMain::mnucopy_Click);
     mnupcut = item(popmenu2, nullptr, u"mnupcut", u"剪切", &frmMain::mnucut_Click);
 
-    const auto icon = [this](const char* theme, QStyle::StandardPixmap fallback) {
-        return QIcon::fromTheme(QLatin1String(theme), style()->standardIcon(fallback));
-    };
+    using ToolbarIcons::icon;
+    using ToolbarIcons::Picture;
     QAction* const annotate = toolButton(QStringLiteral("批量标注"));
     tbCut = addToolButton(
         QStringLiteral("剪切"), QStringLiteral("剪切"), QStringLiteral("剪切"),
-        icon("edit-cut", QStyle::SP_DialogDiscardButton), [this] { mnucut_Click(); }, annotate);
+        icon("edit-cut", Picture::Cut), [this] { mnucut_Click(); }, annotate);
     tbCopy = addToolButton(
         QStringLiteral("复制"), QStringLiteral("复制"), QStringLiteral("复制"),
-        icon("edit-copy", QStyle::SP_FileDialogDetailedView), [this] { mnucopy_Click(); }, annotate);
+        icon("edit-copy", Picture::Copy), [this] { mnucopy_Click(); }, annotate);
     addToolButton(
         QStringLiteral("粘贴"), QStringLiteral("粘贴"), QStringLiteral("粘贴"),
-        icon("edit-paste", QStyle::SP_DialogApplyButton), [this] { mnupaste_Click(); }, annotate);
+        icon("edit-paste", Picture::Paste), [this] { mnupaste_Click(); }, annotate);
     tbToolBar->insertSeparator(annotate);
     addToolButton(
         QStringLiteral("设置"), QStringLiteral("参数设置"), QStringLiteral("设置参数(shift+F1)"),
-        icon("preferences-system", QStyle::SP_FileDialogInfoView), [this] { openForm1(); }, annotate);
+        icon("preferences-system", Picture::Settings), [this] { openForm1(); }, annotate);
     tbCut->setEnabled(false);
     tbCopy->setEnabled(false);
     tbToolBar->addSeparator();
     addToolButton(QStringLiteral("转入WORD"), QStringLiteral("转入WORD"), QStringLiteral("当前文档转入WORD"),
-                  icon("x-office-document", QStyle::SP_FileIcon), [this] { mnuintoword_Click(); });
+                  icon("x-office-document", Picture::Word), [this] { mnuintoword_Click(); });
     tbToolBar->addSeparator();
     addToolButton(QStringLiteral("加粗"), QStringLiteral("加粗"), QStringLiteral("Ctrl+B"),
-                  icon("format-text-bold", QStyle::SP_ArrowUp), [this] { mnub_Click(); });
+                  icon("format-text-bold", Picture::Bold), [this] { mnub_Click(); });
     addToolButton(QStringLiteral("斜体"), QStringLiteral("斜体"), QStringLiteral("Ctrl+I"),
-                  icon("format-text-italic", QStyle::SP_ArrowRight), [this] { mnuxie_Click(); });
+                  icon("format-text-italic", Picture::Italic), [this] { mnuxie_Click(); });
     addToolButton(QStringLiteral("中删线"), QStringLiteral("中删线"), QStringLiteral("中删线"),
-                  icon("format-text-strikethrough", QStyle::SP_LineEditClearButton),
-                  [this] { mnushanchu_Click(); });
+                  icon("format-text-strikethrough", Picture::StrikeThrough), [this] { mnushanchu_Click(); });
     addToolButton(QStringLiteral("下划线"), QStringLiteral("下划线"), QStringLiteral("Ctrl+U"),
-                  icon("format-text-underline", QStyle::SP_ArrowDown), [this] { mnuxiahua_Click(); });
+                  icon("format-text-underline", Picture::Underline), [this] { mnuxiahua_Click(); });
     addToolButton(QStringLiteral("字体字号"), QStringLiteral("字体字号"), QStringLiteral("字体字号"),
-                  icon("preferences-desktop-font", QStyle::SP_FileDialogContentsView),
-                  [this] { mnufont_Click(); });
+                  icon("preferences-desktop-font", Picture::Font), [this] { mnufont_Click(); });
     addToolButton(QStringLiteral("字体颜色"), QStringLiteral("字体颜色"), QStringLiteral("字体颜色"),
-                  icon("format-text-color", QStyle::SP_DesktopIcon), [this] { mnugeshifont_Click(); });
+                  icon("format-text-color", Picture::Colour), [this] { mnugeshifont_Click(); });
 
     // Our own context menus replace the editor's built-in one, also where the view receives the click.
     Rich1->editor()->viewport()->setContextMenuPolicy(Qt::PreventContextMenu);

@@ -16,12 +16,12 @@
 #include "platform/word/WordApplication.h"
 #include "shell/ForeColor.h"
 #include "shell/Frmjincheng.h"
+#include "shell/ToolbarIcons.h"
 #include "shell/frmMain.h"
 
-#include <QFile>
+#include <QDir>
 #include <QLabel>
 #include <QMenu>
-#include <QStyle>
 #include <QToolBar>
 
 namespace {
@@ -48,8 +48,7 @@ void frmMain::setupLayoutCommands() {
                                  QStringLiteral("给单词标 k.k.音"), &frmMain::mnuzhineng3_Click);
     addToolButton(
         QStringLiteral("智能标注"), QStringLiteral("智能标注"), QStringLiteral("选定单词，按F2标注它"),
-        QIcon::fromTheme(QStringLiteral("format-text-direction-ltr"),
-                         style()->standardIcon(QStyle::SP_ArrowRight)),
+        ToolbarIcons::icon("insert-text", ToolbarIcons::Picture::AnnotateWord),
         [this] { mnuzhineng_Click(); }, toolButton(QStringLiteral("批量标注")));
 }
 
@@ -102,7 +101,7 @@ void frmMain::cmdself_Click() {
     Recognition::run(scanned, ScanVariants::Appended(), Listword, List4, List5, progress, events);
     const InlineStyle style = InlineStyle::fromSettings(foreColor(Label5));
     AppendedLayout::append(*Rich1, List4, style, progress, events);
-    if (Module1::useLucidaFont)
+    if (Module1::useLucidaFont && !quitting)
         HtmlPage::writeAndOpen(HtmlPage::header(Module1::phoneticFontSize, Module1::phoneticFontSize),
                                AppendedLayout::pageBody(scanned, List4, style),
                                QStringLiteral("</span></body></html>"), services.shell);
@@ -115,40 +114,43 @@ void frmMain::cmdself_Click() {
     unlockAfterRun();
 }
 
-void frmMain::fenduan1() {
+bool frmMain::fenduan1() {
     const QString path = ProgramFolder::file(QStringLiteral("putcenter.txt"));
     if (!Rich1->saveFile(path, RichTextBox::FileFormat::Text))
-        return;
+        return false;
     const auto lines = TextFile::readAnsiLines(path);
     if (!lines)
-        return;
+        return false;
     for (const QString& line : *lines) {
         if (line.size() > 1000) {
             services.messageBox.show(QStringLiteral("有段落的长度超过1000个字符,请用回车符拆分为更小段落！"));
-            return;
+            break;
         }
     }
+    return true;
 }
 
 void frmMain::putout1(const QString& line) {
-    CachedLookup lookup(ScanVariants::TranscriptionLine(), Listword);
-    ProgressReporter progress(progressWindow());
-    EventYield events;
-    List31.append(InterlinearLayout::transcriptionLine(line, lookup, progress, events));
-    progress.finish();
+    if (!lineRun)
+        lineRun = std::make_unique<InterlinearLayout::Run>(Listword, progressWindow());
+    List31.append(
+        InterlinearLayout::transcriptionLine(line, lineRun->lookup, lineRun->progress, lineRun->events));
+    lineRun->progress.finish();
 }
 
 void frmMain::interlinear(bool up) {
     List3.clear();
     List31.clear();
     const QString path = ProgramFolder::file(QStringLiteral("putcenter.txt"));
-    QFile::remove(path);
-    fenduan1();
-    const auto saved = TextFile::readAnsiLines(path);
+    // An old work file must never stand in for the document.
+    const bool written = fenduan1();
+    const auto saved = written ? TextFile::readAnsiLines(path) : std::nullopt;
     if (!saved) {
-        // Without the work file there is nothing to rebuild from; the document stays as it was.
         progressWindow().unload();
         unlockAfterRun();
+        services.messageBox.show(QStringLiteral("无法写入或读回工作文件“") + QDir::toNativeSeparators(path) +
+                                     QStringLiteral("”，文档没有改动。"),
+                                 MsgBox::Critical, kNotice);
         return;
     }
     bool tooMany = false;
@@ -156,11 +158,18 @@ void frmMain::interlinear(bool up) {
     if (tooMany)
         services.messageBox.show(QStringLiteral("当前文档太大，建议分成更多小文档继续处理！"),
                                  MsgBox::Information, kNotice);
+    lineRun = std::make_unique<InterlinearLayout::Run>(Listword, progressWindow());
     const QString count = QString::number(List3.size());
-    for (qsizetype k = 0; k < List3.size(); ++k) {
+    for (qsizetype k = 0; k < List3.size() && !quitting; ++k) {
         progressWindow().Label1->setText(QString::number(k + 1) + u'/' + count +
                                          QStringLiteral("行;请耐心等待...."));
         putout1(List3[k]);
+    }
+    lineRun.reset();
+    if (quitting) {
+        progressWindow().unload();
+        unlockAfterRun();
+        return;
     }
     InterlinearLayout::rebuild(*Rich1, List3, List31, up, foreColor(Label5));
     const int n1 = up ? Module1::phoneticFontSize : Module1::phoneticFontSize - 1;
@@ -190,11 +199,16 @@ void frmMain::exportToWord(bool transcriptionAbove) {
     EventYield events;
     if (WordExport::run(*wordApp, scanned, transcriptionAbove, Listword, progress, events) > 0)
         Label5->setVisible(true);
+    List4.clear();
+    List5.clear();
+    if (quitting) {
+        unlockAfterRun();
+        progressWindow().unload();
+        return;
+    }
     wordApp->setVisible(true);
     QString error;
     const bool shown = wordApp->showDocuments(&error);
-    List4.clear();
-    List5.clear();
     unlockAfterRun();
     progressWindow().unload();
     if (!shown)

@@ -1,5 +1,6 @@
 #include "annotation/PhoneticFont.h"
 #include "platform/richtext/RichTextBox.h"
+#include "platform/widgets/ClickableLabel.h"
 #include "shell/ForeColor.h"
 #include "shell/PhoneticKeys.h"
 #include "shell/frmMain.h"
@@ -8,8 +9,10 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTextEdit>
 #include <QTimer>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -33,8 +36,8 @@ QPushButton* makeKey(QWidget* parent, const QString& name, int index, const QStr
     return key;
 }
 
-QLabel* makeLabel(QWidget* parent, const char16_t* name, const char16_t* caption) {
-    auto* label = new QLabel(QString::fromUtf16(caption), parent);
+ClickableLabel* makeLabel(QWidget* parent, const char16_t* name, const char16_t* caption) {
+    auto* label = new ClickableLabel(QString::fromUtf16(caption), parent);
     label->setObjectName(QString::fromUtf16(name));
     label->setCursor(Qt::PointingHandCursor);
     return label;
@@ -75,9 +78,15 @@ void frmMain::setupPanels() {
     cmdnew[66]->setToolTip(QStringLiteral("长音符号"));
     cmdnew[67]->setToolTip(QStringLiteral("次重音符号"));
     cmdnew[68]->setToolTip(QStringLiteral("重音符号"));
-    Label5 = makeLabel(Frame1.get(), u"Label5", u"设置音标颜色");
-    Label17 = makeLabel(Frame1.get(), u"Label17", u"切换");
-    Label14 = makeLabel(Frame1.get(), u"Label14", u"关闭面板");
+    const auto clickable = [this](QWidget* parent, const char16_t* name, const char16_t* caption,
+                                  void (frmMain::*handler)()) {
+        ClickableLabel* label = makeLabel(parent, name, caption);
+        connect(label, &ClickableLabel::clicked, this, handler);
+        return label;
+    };
+    Label5 = clickable(Frame1.get(), u"Label5", u"设置音标颜色", &frmMain::Label5_Click);
+    Label17 = clickable(Frame1.get(), u"Label17", u"切换", &frmMain::Label17_Click);
+    Label14 = clickable(Frame1.get(), u"Label14", u"关闭面板", &frmMain::Label14_Click);
     a->addWidget(Label5, 0, 26, 1, 2);
     a->addWidget(Label17, 1, 26);
     a->addWidget(Label14, 1, 27);
@@ -117,9 +126,9 @@ void frmMain::setupPanels() {
     connect(Command4, &QPushButton::clicked, this, &frmMain::Command4_Click);
     for (QPushButton* key : {Command2, Command3, Command4})
         place(key);
-    Label21 = makeLabel(Frame0.get(), u"Label21", u"设置音标颜色");
-    Label18 = makeLabel(Frame0.get(), u"Label18", u"切换");
-    Label20 = makeLabel(Frame0.get(), u"Label20", u"关闭面板");
+    Label21 = clickable(Frame0.get(), u"Label21", u"设置音标颜色", &frmMain::Label21_Click);
+    Label18 = clickable(Frame0.get(), u"Label18", u"切换", &frmMain::Label18_Click);
+    Label20 = clickable(Frame0.get(), u"Label20", u"关闭面板", &frmMain::Label20_Click);
     const int labelColumn = (column + 1) / 2;
     b->addWidget(Label21, 0, labelColumn, 1, 2);
     b->addWidget(Label18, 1, labelColumn);
@@ -128,18 +137,29 @@ void frmMain::setupPanels() {
     lblcaidan->setObjectName(QStringLiteral("lblcaidan"));
     lblcaidan->hide();
 
-    // Side panel: the fold label above two columns of keys.
-    QGridLayout* side = tightGrid(Frame3.get());
-    Label1 = makeLabel(Frame3.get(), u"Label1", u">>");
+    // Side panel: the fold label above two columns of keys, which scroll rather than shrink past
+    // readability when the window is low.
+    auto* sideLayout = new QVBoxLayout(Frame3.get());
+    sideLayout->setContentsMargins(0, 0, 0, 0);
+    sideLayout->setSpacing(0);
+    Label1 = clickable(Frame3.get(), u"Label1", u">>", &frmMain::Label1_Click);
     Label1->setAlignment(Qt::AlignCenter);
-    side->addWidget(Label1, 0, 0, 1, 2);
+    sideLayout->addWidget(Label1);
+    auto* sideScroll = new QScrollArea(Frame3.get());
+    sideScroll->setObjectName(QStringLiteral("Frame3Keys"));
+    sideScroll->setFrameShape(QFrame::NoFrame);
+    sideScroll->setWidgetResizable(true);
+    sideScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* sideKeys = new QWidget(sideScroll);
+    QGridLayout* side = tightGrid(sideKeys);
     cmdnew1.assign(48, nullptr);
     for (int i = 0; i < 48; ++i) {
-        cmdnew1[i] =
-            makeKey(Frame3.get(), QStringLiteral("cmdnew1"), i, PhoneticKeys::sidePanel(i), phonetic);
+        cmdnew1[i] = makeKey(sideKeys, QStringLiteral("cmdnew1"), i, PhoneticKeys::sidePanel(i), phonetic);
         connect(cmdnew1[i], &QPushButton::clicked, this, [this, i] { cmdnew1_Click(i); });
-        side->addWidget(cmdnew1[i], 1 + i / 2, i % 2);
+        side->addWidget(cmdnew1[i], i / 2, i % 2);
     }
+    sideScroll->setWidget(sideKeys);
+    sideLayout->addWidget(sideScroll, 1);
 
     // Symbol panel: two rows of marks, then the close and colour labels.
     QGridLayout* symbols = tightGrid(Frmadd.get());
@@ -156,22 +176,13 @@ void frmMain::setupPanels() {
         }
         ++row;
     }
-    Label2 = makeLabel(Frmadd.get(), u"Label2", u"关闭面板");
-    Label6 = makeLabel(Frmadd.get(), u"Label6", u"设置左侧快捷字符颜色");
+    Label2 = clickable(Frmadd.get(), u"Label2", u"关闭面板", &frmMain::Label2_Click);
+    Label6 = clickable(Frmadd.get(), u"Label6", u"设置左侧快捷字符颜色", &frmMain::Label6_Click);
     symbols->addWidget(Label6, 0, 23);
     symbols->addWidget(Label2, 1, 23);
 
     setForeColor(Label5, kPhoneticColor);
     setForeColor(Label6, 0);
-    makeClickable(Label1, [this] { Label1_Click(); });
-    makeClickable(Label2, [this] { Label2_Click(); });
-    makeClickable(Label5, [this] { Label5_Click(); });
-    makeClickable(Label6, [this] { Label6_Click(); });
-    makeClickable(Label14, [this] { Label14_Click(); });
-    makeClickable(Label17, [this] { Label17_Click(); });
-    makeClickable(Label18, [this] { Label18_Click(); });
-    makeClickable(Label20, [this] { Label20_Click(); });
-    makeClickable(Label21, [this] { Label21_Click(); });
     Frame0->raise();
 }
 
@@ -224,8 +235,9 @@ void frmMain::Commandadd_Click(int index) {
 
 void frmMain::mnuviewzhedie_Click() {
     mnuviewzhedie->setChecked(!mnuviewzhedie->isChecked());
+    // The pages share one place and are not opaque: opening shows page A alone.
     Frame1.setVisible(mnuviewzhedie->isChecked());
-    Frame0.setVisible(Frame1.Visible());
+    Frame0.setVisible(false);
     Frame1.setTop(Frame0.Top());
     if (mnuviewzhedie->isChecked()) {
         Rich1.setTop(Rich1.Top() + Frame1.Height());

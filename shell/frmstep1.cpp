@@ -1,6 +1,7 @@
 #include "shell/frmstep1.h"
 
 #include "platform/core/ProgramFolder.h"
+#include "platform/widgets/ClickableLabel.h"
 #include "shell/ForeColor.h"
 #include "shell/ProductSite.h"
 #include "shell/frmMain.h"
@@ -69,7 +70,9 @@ frmstep1::frmstep1(Services services, const QString& lockPath)
     auto* twin = label(Frame1, QStringLiteral("Label6"), QStringLiteral("●抹黑单词即可标注，使用得心应手"));
     twin->hide();
     grid->addWidget(label(Frame1, QStringLiteral("Label11"), QStringLiteral("网站：")), row, 1);
-    Label12 = label(Frame1, QStringLiteral("Label12"), ProductSite::home());
+    Label12 = new ClickableLabel(ProductSite::home(), Frame1);
+    Label12->setObjectName(QStringLiteral("Label12"));
+    connect(Label12, &ClickableLabel::clicked, this, &frmstep1::Label12_Click);
     Label12->setCursor(Qt::PointingHandCursor);
     Label12->setMouseTracking(true);
     Label12->installEventFilter(this);
@@ -145,17 +148,14 @@ void frmstep1::showAbout(QWidget* owner) {
 }
 
 bool frmstep1::eventFilter(QObject* watched, QEvent* event) {
-    const bool release = event->type() == QEvent::MouseButtonRelease &&
-                         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
     if (watched == Label12) {
         if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter)
             Label12_MouseMove();
-        else if (release)
-            Label12_Click();
     } else if (watched == Frame1) {
         if (event->type() == QEvent::MouseMove)
             Form_MouseMove();
-        else if (release)
+        else if (event->type() == QEvent::MouseButtonRelease &&
+                 static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
             Frame1_Click();
     }
     return QDialog::eventFilter(watched, event);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/services/Services.h"
+#include "platform/widgets/ClickableLabel.h"
 #include "shell/InstanceLock.h"
 
 #include <QDialog>
@@ -39,7 +40,7 @@ public:
     QFrame* Frame1;
     QLabel* Label8;
     QLabel* Label10;
-    QLabel* Label12;
+    ClickableLabel* Label12;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,3 +1,4 @@
+#include "platform/i18n/QtTranslations.h"
 #include "platform/services/Services.h"
 #include "shell/frmstep1.h"
 
@@ -7,6 +8,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Phonexa"));
+    const QtTranslations qtTranslations;
     DesktopServices desktop;
     frmstep1 start(desktop.services());
     if (!start.Form_Load())

@@ -1,3 +1,4 @@
+#include "platform/i18n/QtTranslations.h"
 #include "platform/services/Services.h"
 #include "reader/Sayloom.h"
 #include "reader/speech/EspeakVoice.h"
@@ -7,6 +8,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sayloom"));
+    const QtTranslations qtTranslations;
     DesktopServices desktop;
     Sayloom window(desktop.services(), std::make_unique<EspeakVoice>());
     window.show();

@@ -445,7 +445,8 @@ void RichTextBox::endEditBlock() {
     cursor.endEditBlock();
     if (editBlockDepth > 0)
         return;
-    if (document()->pageSize().isNull())
+    // The placeholder QSizeF() is (-1, -1), invalid but not null; a size set during the block stands.
+    if (document()->pageSize() == QSizeF())
         document()->setPageSize(pageSizeBeforeBlock);
     if (viewSyncPending)
         QMetaObject::invokeMethod(

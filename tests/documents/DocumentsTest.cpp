@@ -1,4 +1,5 @@
 #include "platform/core/Ansi.h"
+#include "platform/core/ProgramFolder.h"
 #include "platform/richtext/RichTextBox.h"
 #include "platform/testing/FakeServices.h"
 #include "shell/Form1.h"
@@ -261,31 +262,41 @@ TEST_F(DocumentsTest, SaveAsOntoAnExistingFileAsksFirst) {
 }
 
 TEST_F(DocumentsTest, FailedSaveIsReportedAndKeepsTheOldFile) {
-    const QString sub = folder.file(QStringLiteral("locked"));
-    QDir(folder.path()).mkdir(QStringLiteral("locked"));
-    const QString path = sub + QStringLiteral("/doc.rtf");
-    {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("old");
-    }
-    QFile::setPermissions(sub, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    if (QFileInfo(sub).isWritable())
-        GTEST_SKIP() << "running with rights that ignore folder permissions";
+    // A folder where the document should go makes the write fail whatever the user's rights.
+    const QString path = folder.file(QStringLiteral("doc.rtf"));
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("doc.rtf")));
+    folder.write(QStringLiteral("doc.rtf/old.txt"), "old");
 
     rich().setText(QStringLiteral("text"));
     fakes.dialogs.saveAnswers.push_back({path});
     fakes.messageBox.queueAnswer(MsgBox::Ok);
     trigger("mnuFileSaveAs");
 
-    QFile::setPermissions(sub, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     ASSERT_EQ(fakes.messageBox.shown.size(), 2u);
     EXPECT_EQ(fakes.messageBox.shown[1].style, MsgBox::Critical);
     EXPECT_EQ(fakes.messageBox.shown[1].title, QStringLiteral("友情提示"));
-    EXPECT_EQ(folder.read(QStringLiteral("locked/doc.rtf")), QByteArrayLiteral("old"));
+    EXPECT_TRUE(QFileInfo(path).isDir());
+    EXPECT_EQ(folder.read(QStringLiteral("doc.rtf/old.txt")), QByteArrayLiteral("old"));
     EXPECT_TRUE(window.lblfile->text().isEmpty());
     EXPECT_TRUE(window.mnuFileSave->isEnabled());
     EXPECT_EQ(rich().text(), QStringLiteral("text"));
+}
+
+TEST_F(DocumentsTest, FailedHandOverSaysTheCopyCouldNotBeWritten) {
+    // A file in place of the program folder: no copy can be written there, whatever the user's rights.
+    rich().setText(QStringLiteral("text"));
+    const QString blocked = folder.file(QStringLiteral("blocked"));
+    folder.write(QStringLiteral("blocked"), "not a folder");
+    ProgramFolder::setOverride(blocked);
+    trigger("mnuintoword");
+    ProgramFolder::setOverride(folder.path());
+    EXPECT_TRUE(fakes.shell.opened.isEmpty());
+    ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
+    EXPECT_TRUE(fakes.messageBox.shown[0].prompt.startsWith(
+        QStringLiteral("无法写入交给文字处理软件打开的文档副本：")))
+        << fakes.messageBox.shown[0].prompt.toStdString();
+    EXPECT_FALSE(fakes.messageBox.shown[0].prompt.contains(QStringLiteral("原有的文件没有改动")));
+    EXPECT_EQ(fakes.messageBox.shown[0].style, MsgBox::OkOnly | MsgBox::Critical);
 }
 
 TEST_F(DocumentsTest, HandOversWriteDistinctTemporaryFiles) {

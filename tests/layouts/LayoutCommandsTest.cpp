@@ -1,6 +1,9 @@
+#include "annotation/WordExport.h"
 #include "lexicon/Module1.h"
 #include "platform/richtext/RichTextBox.h"
 #include "platform/testing/FakeServices.h"
+#include "platform/word/WordApplication.h"
+#include "platform/word/WordDocument.h"
 #include "shell/frmMain.h"
 #include "shell/frmstep1.h"
 #include "tests/support/TempFolder.h"
@@ -72,6 +75,44 @@ TEST_F(LayoutCommands, ExportThatCannotBeOpenedIsReportedAndUnlocks) {
     EXPECT_TRUE(action("mnupiliang")->isEnabled());
     ASSERT_EQ(fakes.shell.opened.size(), 1u);
     EXPECT_TRUE(fakes.shell.opened[0].endsWith(u".docx"_s));
+}
+
+// Each full-text placement through the annotation command, as the user runs it: the document it
+// leaves in the editor and, for the Word placement, the text of the word processor's document with
+// each field shown as {code}.
+TEST_F(LayoutCommands, PlacementsLeaveTheirDocuments) {
+    const QString text = u"hello world.\r\n\r\nworld"_s;
+    const struct {
+        const char* placement;
+        QString editor;
+        QString word;
+    } cases[] = {
+        // The full stop ends "world" and adds nothing; each appended blank adds one.
+        {"up", u" [he5lEu]  [wE:ld]       \r\nhello world.     \r\n [wE:ld]      \r\nworld     \r\n"_s, {}},
+        {"down", u"hello world.     \r\n [he5lEu]  [wE:ld]       \r\nworld     \r\n [wE:ld]      \r\n"_s, {}},
+        {"self", u"hello world.\r\n\r\nworld\r\n[he5lEu] [wE:ld] [wE:ld] "_s, {}},
+        {"word2", text,
+         u"\r\n{eq \\A(hello,[he5lEu])} {eq \\A(world,[wE:ld])}.\r\n\r\n{eq \\A(world,[wE:ld])}  "_s},
+    };
+    for (const auto& c : cases) {
+        fakes.shell.opened.clear();
+        Module1::outputPlacement = QString::fromLatin1(c.placement);
+        window.Rich1->setText(text);
+        action("mnupiliang")->trigger();
+        EXPECT_EQ(window.Rich1->text(), c.editor) << c.placement;
+        EXPECT_TRUE(window.Rich1->isEnabled()) << c.placement;
+        if (c.word.isEmpty()) {
+            EXPECT_TRUE(fakes.shell.opened.isEmpty()) << c.placement;
+            continue;
+        }
+        ASSERT_NE(window.wordApp, nullptr);
+        const WordDocument* doc = window.wordApp->activeDocument();
+        ASSERT_NE(doc, nullptr);
+        QString shown = doc->text({0, doc->length()});
+        shown.replace(QChar(WordDocument::kBeginMark), u'{').replace(QChar(WordDocument::kEndMark), u'}');
+        EXPECT_EQ(shown, WordExport::note() + c.word) << c.placement;
+        EXPECT_EQ(fakes.shell.opened.size(), 1) << c.placement;
+    }
 }
 
 } // namespace

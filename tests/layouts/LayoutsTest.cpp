@@ -177,7 +177,13 @@ INSTANTIATE_TEST_SUITE_P(
                       ExportCase{true, u"|"_s, {u"eq \\A( h@'l@U ,Hello)"_s, u"eq \\A( w3:ld ,world)"_s}},
                       ExportCase{false, u"["_s, {u"eq \\A(Hello,[h@'l@U])"_s, u"eq \\A(world,[w3:ld])"_s}},
                       ExportCase{false, u"/"_s, {u"eq \\A(Hello,/h@'l@U/)"_s, u"eq \\A(world,/w3:ld/)"_s}},
-                      ExportCase{false, u"|"_s, {u"eq \\A(Hello, h@'l@U )"_s, u"eq \\A(world, w3:ld )"_s}}));
+                      ExportCase{false, u"|"_s, {u"eq \\A(Hello, h@'l@U )"_s, u"eq \\A(world, w3:ld )"_s}}),
+    [](const ::testing::TestParamInfo<ExportCase>& info) {
+        const QString& mode = info.param.bracketMode;
+        return std::string(info.param.above ? "Above" : "Below") + (mode == u"["   ? "Square"
+                                                                    : mode == u"/" ? "Slashes"
+                                                                                   : "Bars");
+    });
 
 TEST_F(Layouts, WordExportUnknownWordAndStop) {
     FakeShell shell;

@@ -1,5 +1,9 @@
 #include "platform/richtext/RichTextBox.h"
 
+#include <QCoreApplication>
+#include <QTextDocument>
+#include <QTextEdit>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -34,6 +38,20 @@ TEST(RichTextBoxFormats, MixedSelectionReadsAsNeither) {
     EXPECT_EQ(box.selBold(), std::nullopt);
     box.setSelColor(0xFF0000);
     EXPECT_EQ(box.selColor(), 0xFF0000);
+}
+
+TEST(RichTextBoxEditBlock, LinesWrapAgainAfterTheBlock) {
+    RichTextBox box;
+    box.resize(300, 200);
+    box.show();
+    QCoreApplication::processEvents();
+    ASSERT_GT(box.document()->pageSize().width(), 0);
+    box.beginEditBlock();
+    box.setSelText(QStringLiteral("word ").repeated(200));
+    box.endEditBlock();
+    QCoreApplication::processEvents();
+    EXPECT_GT(box.document()->pageSize().width(), 0);
+    EXPECT_LE(box.document()->size().width(), box.editor()->viewport()->width());
 }
 
 } // namespace

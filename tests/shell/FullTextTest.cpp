@@ -2,6 +2,9 @@
 
 #include "platform/richtext/RichTextBox.h"
 #include "shell/Frmjincheng.h"
+#include "tests/support/Mouse.h"
+
+#include <QDir>
 
 #include <QLabel>
 #include <QTimer>
@@ -133,4 +136,86 @@ TEST(Frmjincheng, TwoStageStop) {
     EXPECT_EQ(window.Label3->text(), QStringLiteral("停止"));
     EXPECT_TRUE(window.Label3->isEnabled());
     Module1::stopAnnotateFlag = true;
+}
+
+TEST_F(FullTextTest, StopClickIsSeenWhileTranscriptionLinesAreBuilt) {
+    frmMain& w = ready(QStringLiteral("the cat the cat the cat the cat\r\n").repeated(3000), "up");
+    QTimer::singleShot(0, &w, [&] { w.progressWindow().Label3_Click(); });
+    choose(w, QStringLiteral("mnupiliang"));
+    ASSERT_EQ(w.List31.size(), 3000);
+    EXPECT_NE(w.List31.first(), QStringLiteral(" "));
+    EXPECT_EQ(w.List31.last(), QStringLiteral(" ")); // lines after the click get a single blank
+    EXPECT_EQ(w.Rich1->text().count(QStringLiteral("\r\n")), 2 * 3000);
+    EXPECT_TRUE(unlocked(w));
+}
+
+TEST_F(FullTextTest, UnwritableWorkFileEndsTheRunUnrebuiltAndReported) {
+    // A folder in place of the work file fails the write whatever the user's rights.
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("putcenter.txt")));
+    folder.write(QStringLiteral("putcenter.txt/old.txt"), "old text");
+    for (const char* placement : {"up", "down"}) {
+        fakes.messageBox.shown.clear();
+        frmMain& w = ready(QStringLiteral("the cat"), placement);
+        choose(w, QStringLiteral("mnupiliang"));
+        EXPECT_EQ(w.Rich1->text(), QStringLiteral("the cat")) << placement;
+        EXPECT_TRUE(unlocked(w)) << placement;
+        EXPECT_FALSE(w.progressWindow().isVisible()) << placement;
+        ASSERT_EQ(fakes.messageBox.shown.size(), 1u) << placement;
+        EXPECT_TRUE(fakes.messageBox.shown[0].prompt.contains(QStringLiteral("putcenter.txt")));
+        EXPECT_EQ(fakes.messageBox.shown[0].style, MsgBox::Critical);
+        EXPECT_TRUE(fakes.shell.opened.isEmpty()) << placement;
+    }
+}
+
+TEST_F(FullTextTest, QuittingDuringARunStopsItAndOpensNothing) {
+    for (const char* placement : {"dangqian", "up", "self", "word1"}) {
+        fakes.programExit.exits.clear();
+        frmMain& w = ready(longText(), placement);
+        const QString before = w.Rich1->text();
+        Module1::useLucidaFont = true;
+        bool closed = false;
+        QTimer::singleShot(0, &w, [&] { closed = w.close(); });
+        choose(w, QStringLiteral("mnupiliang"));
+        Module1::useLucidaFont = false;
+        Module1::stopAnnotateFlag = true;
+        Module1::stopInsertFlag = true;
+        EXPECT_TRUE(closed) << placement;
+        EXPECT_EQ(fakes.programExit.exits, std::vector<int>{0}) << placement;
+        EXPECT_TRUE(fakes.shell.opened.isEmpty()) << placement;
+        // The appended layout adds what it listed before the stop below the text, as a stop click does.
+        if (std::string_view(placement) == "self")
+            EXPECT_TRUE(w.Rich1->text().startsWith(before));
+        else
+            EXPECT_EQ(w.Rich1->text(), before) << placement;
+        EXPECT_FALSE(w.progressWindow().isVisible()) << placement;
+        startWindow.reset();
+    }
+}
+
+TEST_F(FullTextTest, ProgressWindowStartsCentredOverTheMainWindowWithoutTheLastFigure) {
+    frmMain& w = ready(QStringLiteral("the cat"));
+    w.setGeometry(200, 150, 800, 600);
+    w.show();
+    choose(w, QStringLiteral("mnupiliang"));
+    ASSERT_EQ(w.progressWindow().windowTitle(), QStringLiteral("植入完成：100%"));
+    w.progressWindow().load();
+    EXPECT_TRUE(w.progressWindow().windowTitle().isEmpty());
+    const QPoint offset = w.progressWindow().frameGeometry().center() - w.frameGeometry().center();
+    EXPECT_LE(offset.manhattanLength(), 2);
+    w.progressWindow().unload();
+}
+
+TEST(Frmjincheng, StopLabelClicksStayInTheLabel) {
+    Frmjincheng window;
+    window.load();
+    Module1::stopAnnotateFlag = true;
+    Module1::stopInsertFlag = true;
+    leftClick(window.Label3);
+    EXPECT_FALSE(Module1::stopAnnotateFlag);
+    EXPECT_TRUE(Module1::stopInsertFlag);
+    leftClick(window.Label3);
+    EXPECT_FALSE(Module1::stopInsertFlag);
+    EXPECT_FALSE(window.isVisible());
+    Module1::stopAnnotateFlag = true;
+    Module1::stopInsertFlag = true;
 }

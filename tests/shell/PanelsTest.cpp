@@ -4,6 +4,7 @@
 #include "platform/richtext/RichTextBox.h"
 #include "shell/ForeColor.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 
 namespace {
@@ -82,7 +83,7 @@ TEST_F(ShellTest, TopPanelMovesTheEditorAndBack) {
     choose(w, QStringLiteral("mnuviewzhedie"));
     EXPECT_TRUE(w.mnuviewzhedie->isChecked());
     EXPECT_TRUE(w.Frame1.Visible());
-    EXPECT_TRUE(w.Frame0.Visible());
+    EXPECT_FALSE(w.Frame0.Visible()); // page B waits behind "切换"
     EXPECT_FLOAT_EQ(w.Rich1.Top(), top + w.Frame1.Height());
     EXPECT_FLOAT_EQ(w.Rich1.Height(), height - w.Frame1.Height());
     choose(w, QStringLiteral("mnuviewzhedie"));
@@ -151,4 +152,29 @@ TEST_F(ShellTest, PhoneticColourDialog) {
     w.Label21_Click();
     EXPECT_EQ(foreColor(w.Label5), 0x00FF00);
     EXPECT_EQ(typed(w, [&] { w.cmdnew_Click(1); }).color, 0x00FF00);
+}
+
+TEST_F(ShellTest, TopPanelOpensOnPageAAlone) {
+    frmMain& w = started(); // the start-up closes the top panel
+    ASSERT_TRUE(w.Frame1->isHidden());
+    for (const char* opener : {"mnuviewzhedie", "mnuhand"}) {
+        if (w.mnuviewzhedie->isChecked())
+            w.mnuviewzhedie_Click();
+        choose(w, QString::fromLatin1(opener));
+        EXPECT_FALSE(w.Frame1->isHidden()) << opener;
+        EXPECT_TRUE(w.Frame0->isHidden()) << opener;
+        w.Label17_Click();
+        EXPECT_TRUE(w.Frame1->isHidden()) << opener;
+        EXPECT_FALSE(w.Frame0->isHidden()) << opener;
+        w.Label20_Click();
+    }
+}
+
+TEST_F(ShellTest, SidePanelKeysKeepTheirSizeInALowWindow) {
+    frmMain& w = started();
+    w.resize(1011, 300);
+    w.show();
+    QCoreApplication::processEvents();
+    for (QPushButton* key : w.cmdnew1)
+        EXPECT_GE(key->height(), 18) << key->objectName().toStdString();
 }

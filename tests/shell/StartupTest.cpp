@@ -1,6 +1,8 @@
 #include "tests/shell/ShellFixture.h"
 
 #include "shell/InstanceLock.h"
+#include "shell/ProductSite.h"
+#include "tests/support/Mouse.h"
 
 #include <QLockFile>
 #include <QProcess>
@@ -63,6 +65,15 @@ TEST_F(ShellTest, AboutWindowOpensAgainAndAgain) {
         EXPECT_FALSE(start().isVisible());
     }
     EXPECT_FALSE(start().Timer1->isActive());
+}
+
+TEST_F(ShellTest, SplashLinkOpensTheSiteAndKeepsTheWindow) {
+    start().show();
+    leftClick(start().Label12);
+    EXPECT_EQ(fakes.shell.opened, QStringList{ProductSite::home()});
+    EXPECT_TRUE(start().isVisible());
+    leftClick(start().Frame1);
+    EXPECT_FALSE(start().isVisible());
 }
 
 TEST_F(ShellTest, DeferredStartUpArrangesPanelsAndLoadsTheWordList) {

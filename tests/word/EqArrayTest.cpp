@@ -45,7 +45,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Case{"eq \\a(one)", QStringList{u"one"_s}}, Case{"eq \\a(a,b", std::nullopt},
                       Case{"eq \\a(a,b) x", std::nullopt}, Case{"eq \\b(a,b)", std::nullopt},
                       Case{"eq \\ad(a,b)", std::nullopt}, Case{"eq\\a(a,b)", std::nullopt},
-                      Case{"page", std::nullopt}, Case{"", std::nullopt}));
+                      Case{"page", std::nullopt}, Case{"", std::nullopt}),
+    [](const ::testing::TestParamInfo<Case>& info) { return caseName(info.index, info.param.code); });
 
 TEST(EqArray, ElementsKeepTheFormatsOfTheirCharacters) {
     const auto parsed =

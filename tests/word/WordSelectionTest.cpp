@@ -193,7 +193,14 @@ INSTANTIATE_TEST_SUITE_P(Layouts, ExportSteps,
                          ::testing::Values(StackCase{true, u"["_s, u"]"_s}, StackCase{true, u"/"_s, u"/"_s},
                                            StackCase{true, u" "_s, u" "_s}, StackCase{false, u"["_s, u"]"_s},
                                            StackCase{false, u"/"_s, u"/"_s},
-                                           StackCase{false, u" "_s, u" "_s}));
+                                           StackCase{false, u" "_s, u" "_s}),
+                         [](const ::testing::TestParamInfo<StackCase>& info) {
+                             const QString& open = info.param.open;
+                             return std::string(info.param.phoneticAbove ? "Above" : "Below") +
+                                    (open == u"["   ? "Square"
+                                     : open == u"/" ? "Slashes"
+                                                    : "Blanks");
+                         });
 
 TEST(WordDocument, FieldsNestNoDeeperThanWordAllows) {
     Fixture f;
