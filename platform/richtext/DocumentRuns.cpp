@@ -24,8 +24,10 @@ CharFormat fromQt(const QTextCharFormat& f) {
 
 QTextCharFormat toQt(const CharFormat& f) {
     QTextCharFormat out;
+    // The single-name property: the text document hashes every list-valued property alike, so with
+    // the family as a list a document of many fonts would compare each new format with all others.
     if (!f.fontName.isEmpty())
-        out.setFontFamilies({f.fontName});
+        out.setProperty(QTextFormat::FontFamily, f.fontName);
     if (f.fontSize > 0)
         out.setFontPointSize(f.fontSize);
     if (f.color)
