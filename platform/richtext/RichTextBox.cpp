@@ -276,7 +276,7 @@ std::optional<QString> RichTextBox::selFontName() const {
 }
 
 void RichTextBox::setSelFontName(const QString& name) {
-    applyFormat(cursor, pendingFormat, [&](QTextCharFormat& f) { f.setFontFamilies({name}); });
+    applyFormat(cursor, pendingFormat, [&](QTextCharFormat& f) { DocumentRuns::setFamily(f, name); });
     selectionEdited();
 }
 
