@@ -43,8 +43,8 @@ QString pageBody(const QString& scanned, const QStringList& transcriptions, cons
     for (const QString& t : transcriptions) {
         if (Vb::trim(t).isEmpty())
             continue;
-        body += style.leftBracket + (unicode ? Module1::ToHtmlEntities(t) : HtmlPage::escape(t)) + style.rightBracket +
-                style.separator;
+        body += style.leftBracket + (unicode ? Module1::ToHtmlEntities(t) : HtmlPage::escape(t)) +
+                style.rightBracket + style.separator;
     }
     return body;
 }

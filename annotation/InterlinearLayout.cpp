@@ -99,8 +99,8 @@ QString pageBody(const QStringList& text, const QStringList& phonetic, bool up) 
     QString body;
     for (qsizetype k = 0; k < text.size(); ++k) {
         const QString& raw = k < phonetic.size() ? phonetic[k] : QString();
-        const QString phon =
-            open + (unicode ? Module1::ToHtmlEntities(raw) : HtmlPage::escape(raw)) + QStringLiteral("</span><br>");
+        const QString phon = open + (unicode ? Module1::ToHtmlEntities(raw) : HtmlPage::escape(raw)) +
+                             QStringLiteral("</span><br>");
         const QString line = HtmlPage::escape(text[k]);
         body += up ? phon + line + QStringLiteral("<br>") : line + QStringLiteral("<br>") + phon;
     }

@@ -159,8 +159,9 @@ void Sayloom::setupMenus() {
     file->addSeparator();
     mnuclearfile = action(file, "mnuclearfile", QStringLiteral("清除文件列表记录"));
     mnuclearfile->setVisible(false);
-    recent = std::make_unique<RecentFileList>(services.settings, QStringLiteral("Sayloom"), *file, mnuclearfile,
-                                              QStringLiteral("mlastfile%1"), [this](int i) { mlastfile_Click(i); });
+    recent = std::make_unique<RecentFileList>(services.settings, QStringLiteral("Sayloom"), *file,
+                                              mnuclearfile, QStringLiteral("mlastfile%1"),
+                                              [this](int i) { mlastfile_Click(i); });
     mlastfile = recent->menuItems();
     file->addSeparator();
     menuFileExit = action(file, "menuFileExit", QStringLiteral("退出程序"));

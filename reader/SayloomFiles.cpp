@@ -110,8 +110,9 @@ void Sayloom::mnusavetotxt_Click() {
     lastFileName = request.fileName;
     if (!mayOverwrite(services.messageBox, request.fileName))
         return;
-    if (!TextFile::writeBytes(request.fileName,
-                              TextEncoding::encode(MainTxtBox->text() + QStringLiteral("\r\n"), textEncoding))) {
+    if (!TextFile::writeBytes(
+            request.fileName,
+            TextEncoding::encode(MainTxtBox->text() + QStringLiteral("\r\n"), textEncoding))) {
         reportFileError(request.fileName, true);
         return;
     }

@@ -42,7 +42,8 @@ Result toFile(const QUrl& url, const QString& path, std::chrono::milliseconds ti
     if (timedOut) {
         result.error = QStringLiteral("timed out");
     } else if (tooLarge) {
-        result.error = QStringLiteral("answer larger than ") + QString::number(maxBytes) + QStringLiteral(" bytes");
+        result.error =
+            QStringLiteral("answer larger than ") + QString::number(maxBytes) + QStringLiteral(" bytes");
     } else if (reply->error() != QNetworkReply::NoError) {
         result.error = reply->errorString();
     } else if (status != 0 && (status < 200 || status > 299)) {
@@ -52,7 +53,8 @@ Result toFile(const QUrl& url, const QString& path, std::chrono::milliseconds ti
         if (body.isEmpty())
             result.error = QStringLiteral("empty answer");
         else if (body.size() > maxBytes)
-            result.error = QStringLiteral("answer larger than ") + QString::number(maxBytes) + QStringLiteral(" bytes");
+            result.error =
+                QStringLiteral("answer larger than ") + QString::number(maxBytes) + QStringLiteral(" bytes");
         else if (TextFile::writeBytes(path, body))
             result.ok = true;
         else

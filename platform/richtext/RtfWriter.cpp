@@ -28,8 +28,7 @@ bool isAscii(const QString& text) {
 
 // A table of the RTF header (fonts, colours): each value once, in order of first use, found by hash so
 // that documents with tens of thousands of fonts stay linear.
-template <typename T>
-class Table {
+template <typename T> class Table {
 public:
     int indexOf(const T& value) {
         const auto found = index.constFind(value);

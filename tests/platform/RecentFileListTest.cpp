@@ -16,7 +16,8 @@ protected:
         clear = menu.addAction(QStringLiteral("clear"));
         clear->setVisible(false);
         list = std::make_unique<RecentFileList>(store, QStringLiteral("PhonexaDesk"), menu, clear,
-                                                QStringLiteral("item%1"), [this](int i) { triggered.append(i); });
+                                                QStringLiteral("item%1"),
+                                                [this](int i) { triggered.append(i); });
         list->LoadRecentFileMenu();
     }
 
@@ -53,7 +54,8 @@ TEST_F(RecentFiles, RememberMovesAShownPathToTheFrontOrAddsIt) {
     // Paths that look like captions: nothing is parsed back out of the item's text.
     add({"/c", "&2 x", "/a"});
     list->remember(QStringLiteral("&2 x"));
-    EXPECT_EQ(shown(), (QStringList{QStringLiteral("&1 &2 x"), QStringLiteral("&2 /a"), QStringLiteral("&3 /c")}));
+    EXPECT_EQ(shown(),
+              (QStringList{QStringLiteral("&1 &2 x"), QStringLiteral("&2 /a"), QStringLiteral("&3 /c")}));
     list->remember(QStringLiteral("/d"));
     EXPECT_EQ(list->pathOf(0), QStringLiteral("/d"));
     EXPECT_EQ(list->pathOf(1), QStringLiteral("&2 x"));

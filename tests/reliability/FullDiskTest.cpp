@@ -87,7 +87,8 @@ TEST_F(FullDiskTest, EditorKeepsItsTextWhenSaveAndSaveAsFail) {
     window.mnuFileSave_Click();
     EXPECT_EQ(window.Rich1->text(), QStringLiteral("typed text"));
     EXPECT_EQ(contents(path), kOld);
-    const QString failed = QStringLiteral("无法保存文件：") + path + QStringLiteral("\r\n原有的文件没有改动。");
+    const QString failed =
+        QStringLiteral("无法保存文件：") + path + QStringLiteral("\r\n原有的文件没有改动。");
     EXPECT_EQ(prompts(fakes.messageBox).count(failed), 2);
 }
 

@@ -41,8 +41,9 @@ using namespace std::chrono_literals;
 namespace {
 
 const QString kHostile = QStringLiteral("<script>alert(1)</script> <img src=x onerror=\"go()\"> a < b & 'c'");
-const QString kEscaped = QStringLiteral("&lt;script&gt;alert(1)&lt;/script&gt; &lt;img src=x onerror=&quot;go()&quot;&gt; "
-                                        "a &lt; b &amp; &#39;c&#39;");
+const QString kEscaped =
+    QStringLiteral("&lt;script&gt;alert(1)&lt;/script&gt; &lt;img src=x onerror=&quot;go()&quot;&gt; "
+                   "a &lt; b &amp; &#39;c&#39;");
 
 TEST(PageEscaping, DocumentTextNeverBecomesMarkup) {
     const QString entities = Module1::ToHtmlEntities(QStringLiteral("kAt"));
@@ -55,8 +56,8 @@ TEST(PageEscaping, DocumentTextNeverBecomesMarkup) {
         QString body;
     } pages[] = {
         {"inline", InlineLayout::pageBody(kHostile, {QStringLiteral("kAt")}, {1}, style)},
-        {"appended", AppendedLayout::pageBody(kHostile + QStringLiteral("\r\n") + kHostile, {QStringLiteral("kAt")},
-                                              style)},
+        {"appended", AppendedLayout::pageBody(kHostile + QStringLiteral("\r\n") + kHostile,
+                                              {QStringLiteral("kAt")}, style)},
         {"interlinear up", InterlinearLayout::pageBody({kHostile}, {QStringLiteral("kAt")}, true)},
         {"interlinear down", InterlinearLayout::pageBody({kHostile}, {QStringLiteral("<kAt>")}, false)},
     };
@@ -149,7 +150,9 @@ TEST(VersionAnswers, EmptyHugeOrUnreadableAnswersFailTheCheck) {
 
 class DocumentFiles : public ::testing::Test {
 protected:
-    DocumentFiles() : start(fakes.services(), folder.file(QStringLiteral("phonexa.lock"))), window(fakes.services(), start) {}
+    DocumentFiles()
+        : start(fakes.services(), folder.file(QStringLiteral("phonexa.lock"))),
+          window(fakes.services(), start) {}
 
     QString open(const QString& name, const QByteArray& bytes) {
         folder.write(name, bytes);
@@ -166,7 +169,8 @@ protected:
 
 TEST_F(DocumentFiles, RtfAfterAByteOrderMarkOrLineBreaksOpensAsRtf) {
     const QByteArray rtf = "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\b Hello}";
-    for (const QByteArray& prefix : {QByteArray("\xEF\xBB\xBF"), QByteArray("\r\n\r\n"), QByteArray("\xEF\xBB\xBF\n ")}) {
+    for (const QByteArray& prefix :
+         {QByteArray("\xEF\xBB\xBF"), QByteArray("\r\n\r\n"), QByteArray("\xEF\xBB\xBF\n ")}) {
         SCOPED_TRACE(prefix.toHex().toStdString());
         EXPECT_EQ(open(QStringLiteral("a.rtf"), prefix + rtf), QStringLiteral("Hello"));
         window.Rich1->setSelStart(1);
@@ -244,10 +248,8 @@ TEST(SayloomEncoding, TextIsSavedInTheEncodingItWasReadIn) {
         const char* name;
         QByteArray bytes;
     } cases[] = {
-        {"utf-8", text.toUtf8()},
-        {"utf-8 bom", "\xEF\xBB\xBF" + text.toUtf8()},
-        {"utf-16le", le.encode(text)},
-        {"utf-16be", be.encode(text)},
+        {"utf-8", text.toUtf8()},      {"utf-8 bom", "\xEF\xBB\xBF" + text.toUtf8()},
+        {"utf-16le", le.encode(text)}, {"utf-16be", be.encode(text)},
         {"gb18030", gb.encode(text)},
     };
     for (const auto& c : cases) {
@@ -263,8 +265,9 @@ TEST(SayloomEncoding, TextIsSavedInTheEncodingItWasReadIn) {
         w.mnusavetotxt_Click();
         EXPECT_EQ(TextEncoding::decode(folder.read(QStringLiteral("out.txt"))).encoding,
                   TextEncoding::decode(c.bytes).encoding);
-        EXPECT_EQ(folder.read(QStringLiteral("out.txt")),
-                  TextEncoding::encode(text + QStringLiteral("\r\n"), TextEncoding::decode(c.bytes).encoding));
+        EXPECT_EQ(
+            folder.read(QStringLiteral("out.txt")),
+            TextEncoding::encode(text + QStringLiteral("\r\n"), TextEncoding::decode(c.bytes).encoding));
     }
 }
 
