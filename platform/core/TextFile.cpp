@@ -13,10 +13,10 @@ std::optional<QByteArray> readBytes(const QString& path) {
         return std::nullopt;
     QByteArray bytes = file.readAll();
     // A read error after some data leaves readAll's result cut short without an error, so the length
-    // is checked too; files of unknown size (pipes, /proc) must read to their end.
+    // is checked too (files that report no size, as in /proc, read until their end).
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
-    if (!file.isSequential() && (bytes.size() != file.size() || !file.atEnd()))
+    if (!file.isSequential() && bytes.size() < file.size())
         return std::nullopt;
     return bytes;
 }

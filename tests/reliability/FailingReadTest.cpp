@@ -49,6 +49,10 @@ protected:
 
 TEST_F(FailingReadTest, ReadsFailWhenTheFileIsCutShort) {
     EXPECT_EQ(TextFile::readBytes(disk->file(QStringLiteral("whole.txt"))), QByteArray("whole\r\n"));
+    // A file that reports no size is read to its end.
+    const std::optional<QByteArray> status = TextFile::readBytes(QStringLiteral("/proc/self/status"));
+    ASSERT_TRUE(status);
+    EXPECT_TRUE(status->contains("Pid:"));
     for (const char* name : {"cut.txt", "cut.rtf", "dead.txt"}) {
         const QString path = disk->file(QString::fromLatin1(name));
         EXPECT_FALSE(TextFile::readBytes(path)) << name;
