@@ -1,5 +1,6 @@
 #include "annotation/InlineLayout.h"
 
+#include "annotation/HtmlPage.h"
 #include "annotation/PhoneticFont.h"
 #include "annotation/Progress.h"
 #include "lexicon/Module1.h"
@@ -45,13 +46,13 @@ QString pageBody(const QString& scanned, const QStringList& transcriptions, cons
     for (qsizetype k = 0; k < count; ++k) {
         // Positions only grow along the queue; a position past the text inserts at its end.
         const qsizetype at = qBound(from, static_cast<qsizetype>(ends[k] - 1), scanned.size());
-        body += QStringView(scanned).mid(from, at - from);
+        body += HtmlPage::escape(QStringView(scanned).mid(from, at - from));
         body += QStringLiteral("<span class=pronounce1>") + style.leftBracket +
                 Module1::ToHtmlEntities(transcriptions[k]) + style.rightBracket + style.separator +
                 QStringLiteral("</span>");
         from = at;
     }
-    body += QStringView(scanned).mid(from);
+    body += HtmlPage::escape(QStringView(scanned).mid(from));
     return body;
 }
 

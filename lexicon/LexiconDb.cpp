@@ -33,6 +33,9 @@ public:
             db = Database::open(path, Database::Mode::ReadOnly);
             if (!db)
                 return nullptr;
+            // A write under way through another connection (the entries dialog) is waited for
+            // briefly rather than taken as a missing word.
+            db->setBusyTimeout(1000);
             // Pages are read through a memory map and stay cached between lookups; a commit by
             // another connection still empties the cache at the next read.
             db->execute(QStringLiteral("PRAGMA mmap_size=268435456"));

@@ -27,7 +27,7 @@ bool install() {
     QFile installed(userFontPath());
     const bool current = installed.open(QIODevice::ReadOnly) && installed.readAll() == bytes;
     if (!current && QDir().mkpath(QFileInfo(userFontPath()).path()))
-        TextFile::writeBytes(userFontPath(), bytes);
+        (void)TextFile::writeBytes(userFontPath(), bytes);
     return true;
 }
 

@@ -201,7 +201,7 @@ public:
 
     // Documents (frmMainDocuments.cpp).
     void mnuFileopen_Click();
-    void OpenFileInEditor(const QString& caption);
+    void OpenFileInEditor(const QString& path);
     void mlastfile_Click(int index);
     void mnuFileSave_Click();
     void mnuFileSaveAs_Click();

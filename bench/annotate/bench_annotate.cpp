@@ -119,8 +119,11 @@ int main(int argc, char** argv) {
     const bool real = QFile::exists(ProgramFolder::file(QStringLiteral("dictionary.txt")));
     if (!real) {
         ProgramFolder::setOverride(temp.path());
-        TextFile::writeAnsiLines(ProgramFolder::file(QStringLiteral("dictionary.txt")),
-                                 generatedDictionary(random));
+        if (!TextFile::writeAnsiLines(ProgramFolder::file(QStringLiteral("dictionary.txt")),
+                                      generatedDictionary(random))) {
+            std::fprintf(stderr, "cannot write the generated dictionary\n");
+            return 1;
+        }
     }
     WordList list;
     FailOnMessage messages;

@@ -1,6 +1,7 @@
 #include "platform/richtext/RichTextBox.h"
 
 #include "platform/core/Ansi.h"
+#include "platform/core/TextEncoding.h"
 #include "platform/core/TextFile.h"
 #include "platform/richtext/DocumentRuns.h"
 #include "platform/richtext/RichTextEdit.h"
@@ -8,9 +9,7 @@
 #include "platform/richtext/RtfWriter.h"
 #include "platform/services/BgrColor.h"
 
-#include <QFile>
 #include <QMouseEvent>
-#include <QStringDecoder>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -43,17 +42,6 @@ QString withCrLf(const QString& raw) {
     }
     out.append(QStringView(raw).sliced(from));
     return out;
-}
-
-// Plain text files: UTF-8 when the bytes are valid UTF-8, the ANSI code page otherwise.
-QString decodePlainText(const QByteArray& bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (utf8.hasError())
-        return Ansi::decode(bytes);
-    if (text.startsWith(QChar::ByteOrderMark))
-        text.remove(0, 1);
-    return text;
 }
 
 QString familyOf(const QTextCharFormat& f, const QTextDocument* doc) {
@@ -288,7 +276,7 @@ std::optional<QString> RichTextBox::selFontName() const {
 }
 
 void RichTextBox::setSelFontName(const QString& name) {
-    applyFormat(cursor, pendingFormat, [&](QTextCharFormat& f) { f.setFontFamilies({name}); });
+    applyFormat(cursor, pendingFormat, [&](QTextCharFormat& f) { DocumentRuns::setFamily(f, name); });
     selectionEdited();
 }
 
@@ -388,20 +376,21 @@ void RichTextBox::replaceContent(const FormattedText& runs) {
 }
 
 bool RichTextBox::loadFile(const QString& path, FileFormat format) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> bytes = TextFile::readBytes(path);
+    if (!bytes)
         return false;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return false;
+    loadBytes(*bytes, format);
+    return true;
+}
+
+void RichTextBox::loadBytes(const QByteArray& bytes, FileFormat format) {
     if (format == FileFormat::Rtf) {
         if (const std::optional<FormattedText> runs = RtfReader::read(bytes)) {
             replaceContent(*runs);
-            return true;
+            return;
         }
     }
-    replaceContent({{normaliseBreaks(decodePlainText(bytes)), {}}});
-    return true;
+    replaceContent({{normaliseBreaks(TextEncoding::decode(bytes).text), {}}});
 }
 
 bool RichTextBox::saveFile(const QString& path, FileFormat format) const {

@@ -56,10 +56,12 @@ public:
     QString baseFontName() const;
     void setBaseFont(const QString& name, double points);
 
-    // False when the file cannot be read or parsed; the document is then unchanged.
-    bool loadFile(const QString& path, FileFormat format = FileFormat::Rtf);
+    // False when the file cannot be read whole; the document is then unchanged.
+    [[nodiscard]] bool loadFile(const QString& path, FileFormat format = FileFormat::Rtf);
+    // Replaces the document from a file's bytes; RTF that cannot be parsed comes in as plain text.
+    void loadBytes(const QByteArray& bytes, FileFormat format);
     // Writes through a temporary file renamed over the target; false leaves the target as it was.
-    bool saveFile(const QString& path, FileFormat format = FileFormat::Rtf) const;
+    [[nodiscard]] bool saveFile(const QString& path, FileFormat format = FileFormat::Rtf) const;
 
     // The document as RTF, and replacing the document from RTF (false when it cannot be parsed).
     QString textRtf() const;
