@@ -40,7 +40,10 @@ qsizetype WordList::add(const QStringList& lines) {
             continue;
         Entry e;
         e.line = line;
-        e.key = line.first(equals).toLower();
+        e.key = line.first(equals);
+        if (std::any_of(e.key.cbegin(), e.key.cend(),
+                        [](QChar c) { return c.isUpper() || c.unicode() > 0x7F; }))
+            e.key = e.key.toLower();
         fieldRange(line, 1, e.meaningFrom, e.meaningLength);
         qsizetype phoneticFrom = 0;
         qsizetype phoneticLength = -1;
@@ -83,9 +86,9 @@ std::uint32_t WordList::hashOf(QStringView key) {
 
 void WordList::rebuildIndex() {
     std::uint32_t size = 16;
-    while (size < entries.size() * 2)
+    while (size < entries.size() + entries.size() / 2)
         size *= 2;
-    table.assign(size, Slot{});
+    table = std::vector<Slot>(size);
     mask = size - 1;
     for (size_t i = 0; i < entries.size(); ++i) {
         // Equal keys are adjacent: only the first of each run gets a slot.

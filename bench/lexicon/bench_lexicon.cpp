@@ -84,7 +84,12 @@ int main() {
         codes.push_back(randomCode(rng));
         lines.append(w + QStringLiteral("=n|") + randomMeaning(rng) + u'|' + codes.back());
     }
-    if (!TextFile::writeAnsiLines(ProgramFolder::file(QStringLiteral("dictionary.txt")), lines))
+    // Sorted by key, as the shipped file is.
+    QStringList sorted = lines;
+    std::sort(sorted.begin(), sorted.end(), [](const QString& a, const QString& b) {
+        return a.first(a.indexOf(u'=')) < b.first(b.indexOf(u'='));
+    });
+    if (!TextFile::writeAnsiLines(ProgramFolder::file(QStringLiteral("dictionary.txt")), sorted))
         return 1;
     {
         auto db = Database::open(ProgramFolder::file(QStringLiteral("data.dat")), Database::Mode::Create);
