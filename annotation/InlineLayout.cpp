@@ -22,17 +22,21 @@ void insert(RichTextBox& editor, const QStringList& transcriptions, const QList<
             const InlineStyle& style, ProgressReporter& progress) {
     const QString stage = QStringLiteral("植入音标：");
     const qsizetype count = qMin(transcriptions.size(), ends.size());
-    editor.beginEditBlock();
-    for (qsizetype k = count - 1; k >= 0; --k) {
-        if (!Module1::stopInsertFlag)
-            break;
-        progress.report(stage, static_cast<double>(k) / static_cast<double>(ends.size()));
-        editor.setSelStart(ends[k] - 1);
-        editor.setSelFontName(style.fontName);
-        editor.setSelColor(style.color);
-        editor.setSelFontSize(style.size);
-        editor.setSelText(style.leftBracket + transcriptions[k] + style.rightBracket + style.separator);
+    QList<int> positions;
+    QStringList texts;
+    positions.reserve(count);
+    texts.reserve(count);
+    for (qsizetype k = 0; k < count; ++k) {
+        positions.append(ends[k] - 1);
+        texts.append(style.leftBracket + transcriptions[k] + style.rightBracket + style.separator);
     }
+    editor.beginEditBlock();
+    editor.insertEach(positions, texts, style.fontName, style.size, style.color, [&](qsizetype k) {
+        if (!Module1::stopInsertFlag)
+            return false;
+        progress.report(stage, static_cast<double>(k) / static_cast<double>(ends.size()));
+        return true;
+    });
     editor.endEditBlock();
     progress.finish();
 }

@@ -49,26 +49,27 @@ void LoadDictionary(WordList& list, MessageBox& messageBox, ProgramExit& exit) {
 }
 
 namespace {
-// Words of a text are mostly lower case already; skip the copy then.
-QString lowered(const QString& word) {
+// Words of a text are mostly lower case already; they are looked up without a copy.
+template <typename Lookup> auto withLowered(const QString& word, Lookup lookup) {
     for (const QChar c : word) {
         if ((c >= u'A' && c <= u'Z') || c.unicode() > 0x7F)
-            return word.toLower();
+            return lookup(QStringView(word.toLower()));
     }
-    return word;
+    return lookup(QStringView(word));
 }
 } // namespace
 
 QString LookupPhoneticFast(const WordList& list, const QString& word) {
-    // A plain search of the sorted keys. Probing one place past the last entry as an empty key
-    // would send the search past the end and miss entries there.
-    const qsizetype i = list.firstIndexOf(lowered(word));
+    // An exact probe of the keys. A binary search probing one place past the last entry as an empty
+    // key would miss entries there.
+    qsizetype i = -1;
+    QString result = withLowered(word, [&](QStringView key) { return list.firstPhonetic(key, i); });
     foundWordIndex = i < 0 ? 0 : static_cast<std::int32_t>(i);
-    return i < 0 ? QString() : list.phonetic(i);
+    return result;
 }
 
 QString LookupMeaningFast(const WordList& list, const QString& word) {
-    const qsizetype i = list.firstIndexOf(lowered(word));
+    const qsizetype i = withLowered(word, [&](QStringView key) { return list.firstIndexOf(key); });
     return i < 0 ? QString() : withoutLineBreaks(list.meaning(i));
 }
 

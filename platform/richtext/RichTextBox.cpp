@@ -416,6 +416,90 @@ bool RichTextBox::setTextRtf(const QString& rtf) {
     return true;
 }
 
+namespace {
+
+// A document position and the format a caret there would type in: the index of that format in the
+// document's collection, or -1 when only a cursor can tell.
+struct InsertionPoint {
+    int position = 0;
+    int formatIndex = -1;
+};
+
+// The points of ascending CR LF positions, found in one walk over the blocks and their fragments.
+std::vector<InsertionPoint> insertionPoints(const QTextDocument& doc, const QList<int>& positions,
+                                            qsizetype count) {
+    std::vector<InsertionPoint> points;
+    points.reserve(static_cast<size_t>(count));
+    QTextBlock block = doc.begin();
+    int crlfStart = 0;
+    QTextBlock::iterator fragment = block.begin();
+    for (qsizetype k = 0; k < count; ++k) {
+        const int target = qMax(0, positions[k]);
+        while (block.next().isValid() && target >= crlfStart + block.length() + 1) {
+            crlfStart += block.length() + 1;
+            block = block.next();
+            fragment = block.begin();
+        }
+        const int offset = qMin(target - crlfStart, block.length() - 1);
+        InsertionPoint point{block.position() + offset, -1};
+        // At a block's start a caret types in its first character's format, elsewhere in the format of
+        // the character before it.
+        const int probe = offset == 0 ? point.position : point.position - 1;
+        if (offset > 0 || block.length() > 1) {
+            while (!fragment.atEnd() &&
+                   fragment.fragment().position() + fragment.fragment().length() <= probe)
+                ++fragment;
+            if (!fragment.atEnd() && fragment.fragment().position() <= probe)
+                point.formatIndex = fragment.fragment().charFormatIndex();
+        }
+        points.push_back(point);
+    }
+    return points;
+}
+
+} // namespace
+
+void RichTextBox::insertEach(const QList<int>& positions, const QStringList& texts, const QString& fontName,
+                             double points, int bgr, const std::function<bool(qsizetype)>& proceed) {
+    QTextDocument* doc = document();
+    const qsizetype count = qMin(positions.size(), texts.size());
+    const std::vector<InsertionPoint> at = insertionPoints(*doc, positions, count);
+    const QList<QTextFormat> formats = doc->allFormats();
+    const auto styled = [&](QTextCharFormat format) {
+        format.clearProperty(QTextFormat::ObjectIndex);
+        format.setFontFamilies({fontName});
+        format.setFontPointSize(points);
+        format.setForeground(bgrToQColor(bgr));
+        return format;
+    };
+    // One prebuilt format for each format the insertions follow.
+    QHash<int, QTextCharFormat> styledByIndex;
+    QTextCursor writer(doc);
+    int caret = -1;
+    for (qsizetype k = count - 1; k >= 0; --k) {
+        if (!proceed(k))
+            break;
+        const InsertionPoint& point = at[static_cast<size_t>(k)];
+        writer.setPosition(point.position);
+        QTextCharFormat format;
+        if (point.formatIndex < 0 || point.formatIndex >= formats.size()) {
+            format = styled(writer.charFormat());
+        } else {
+            auto it = styledByIndex.find(point.formatIndex);
+            if (it == styledByIndex.end())
+                it = styledByIndex.insert(point.formatIndex,
+                                          styled(formats[point.formatIndex].toCharFormat()));
+            format = *it;
+        }
+        writer.insertText(normaliseBreaks(texts[k]), format);
+        caret = writer.position();
+    }
+    if (caret >= 0) {
+        cursor.setPosition(caret);
+        moved();
+    }
+}
+
 void RichTextBox::beginEditBlock() {
     // Without a page size the layout ignores the edits; setting it back at the end lays the document out
     // once, lazily, instead of synchronously over the whole edited range.

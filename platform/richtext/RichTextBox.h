@@ -8,6 +8,7 @@
 #include <QTextCursor>
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 
 class QTextEdit;
@@ -66,6 +67,12 @@ public:
     // The document as RTF, and replacing the document from RTF (false when it cannot be parsed).
     QString textRtf() const;
     bool setTextRtf(const QString& rtf);
+
+    // Inserts texts[k] at CR LF position positions[k] (not decreasing), from the last to the first, each
+    // in the format of the character before it (as typing there would take it) with this font, size
+    // and colour. `proceed(k)` is asked before each insertion; false stops the insertions there.
+    void insertEach(const QList<int>& positions, const QStringList& texts, const QString& fontName,
+                    double points, int bgr, const std::function<bool(qsizetype)>& proceed);
 
     // Groups the edits until endEditBlock into one undo step without relayout per edit.
     void beginEditBlock();
