@@ -281,7 +281,7 @@ TEST(RichTextBoxEditing, InsertEachMatchesInsertingOneByOneFromTheEnd) {
     const int length = int(oneByOne.text().size());
     QList<int> positions;
     QStringList texts;
-    for (int pos = 0; pos <= length + 2; ++pos) {
+    for (int pos = 0; pos <= length; ++pos) {
         positions.append(pos);
         texts.append(QStringLiteral("[%1]").arg(pos));
     }
