@@ -81,7 +81,7 @@ int main(int argc, char** argv) {
     Form4 search(editor);
     search.Slider1->setValue(1400);
     search.selectMode(search.Option2);
-    const QString soundKey = QStringLiteral("3:");
+    const QString soundKey = QStringLiteral("Vn");
     const double sound = seconds([&] {
         search.Text2->setText(soundKey);
         search.Command10_Click();
