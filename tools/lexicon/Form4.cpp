@@ -22,6 +22,7 @@ constexpr int kTwipsPerPixel = 15;
 constexpr int kSpellingHeight = 2175;
 constexpr int kSoundHeight = 5610;
 constexpr qint64 kYieldMs = 10;
+constexpr int kWidthPixels = 720;
 } // namespace
 
 Form4::Form4(RichTextBox& document, QWidget* parent) : QDialog(parent), document(document) {
@@ -54,6 +55,8 @@ Form4::Form4(RichTextBox& document, QWidget* parent) : QDialog(parent), document
     Command10->setObjectName(QStringLiteral("Command10"));
     Command2 = new QPushButton(QStringLiteral("停止(&S)"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
+    for (QPushButton* b : {Command10, Command2})
+        b->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     keys->addWidget(Text1, 1);
     keys->addWidget(Text2, 1);
     // The stop button takes the search button's place.
@@ -110,7 +113,7 @@ void Form4::Form_Load() {
 
 void Form4::setHeightTwips(int twips) {
     layout()->setSizeConstraint(QLayout::SetNoConstraint);
-    resize(std::max(width(), sizeHint().width()), twips / kTwipsPerPixel);
+    resize(kWidthPixels, twips / kTwipsPerPixel);
 }
 
 void Form4::selectMode(QRadioButton* option) {
