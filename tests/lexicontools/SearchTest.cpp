@@ -225,3 +225,11 @@ TEST_F(OpenersTest, ModalOpenersShowTheModeAndClosingRefillsTheMainLists) {
     choose(w, QStringLiteral("mnujieshi"));
     EXPECT_EQ(prefill, QStringLiteral("cat"));
 }
+
+TEST_F(SearchTest, DocumentHeldByARunReceivesNoHits) {
+    document.setEnabled(false);
+    w.Text1->setText(QStringLiteral("tion"));
+    w.Command10_Click();
+    EXPECT_TRUE(document.text().isEmpty());
+    EXPECT_TRUE(w.Command10->isVisibleTo(&w));
+}
