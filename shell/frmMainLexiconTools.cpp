@@ -17,6 +17,14 @@ void showModeless(QDialog& window) {
     window.raise();
     window.activateWindow();
 }
+
+// Shows a tool window modally; one already open modelessly (it may be running) is brought to the front.
+void showModal(QDialog& window) {
+    if (window.isVisible())
+        showModeless(window);
+    else
+        window.exec();
+}
 } // namespace
 
 void frmMain::setupLexiconToolCommands() {
@@ -63,13 +71,13 @@ Form5& frmMain::meaningWindow() {
 void frmMain::mnuguanli_Click() {
     Form2& w = entriesWindow();
     w.selectMode(w.Option1);
-    w.exec();
+    showModal(w);
 }
 
 void frmMain::mnuguanli2_Click() {
     Form2& w = entriesWindow();
     w.selectMode(w.Option2);
-    w.exec();
+    showModal(w);
 }
 
 void frmMain::mnuguanli3_Click() {
@@ -93,7 +101,7 @@ void frmMain::mnutoolphonetic_Click() {
 }
 
 void frmMain::mnujieshi_Click() {
-    meaningWindow().exec();
+    showModal(meaningWindow());
 }
 
 void frmMain::mnupjieshi_Click() {

@@ -19,6 +19,7 @@
 namespace {
 
 struct TranscriptionCase {
+    const char* name;
     const char16_t* line;
     const char16_t* transcription;
 };
@@ -36,12 +37,12 @@ TEST_P(TranscriptionOf, TakesTheTextBetweenCommaAndTag) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Lines, TranscriptionOf,
-                         ::testing::Values(TranscriptionCase{u"cat,kAt,old", u"kAt"},
-                                           TranscriptionCase{u"cat,kAt,new", u"kAt"},
-                                           TranscriptionCase{u"cat,kAt", u"kAt"},
-                                           TranscriptionCase{u"a,old", u""},
-                                           TranscriptionCase{u"x,a,b,old", u"a,b"}),
-                         [](const auto& info) { return "case" + std::to_string(info.index); });
+                         ::testing::Values(TranscriptionCase{"taggedOld", u"cat,kAt,old", u"kAt"},
+                                           TranscriptionCase{"taggedNew", u"cat,kAt,new", u"kAt"},
+                                           TranscriptionCase{"untagged", u"cat,kAt", u"kAt"},
+                                           TranscriptionCase{"tooShortForItsTag", u"a,old", u""},
+                                           TranscriptionCase{"commaInside", u"x,a,b,old", u"a,b"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 class EntriesTest : public LexiconToolsTest {
 protected:

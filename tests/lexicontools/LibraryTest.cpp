@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 
 class LibraryTest : public LexiconToolsTest {
 protected:
@@ -133,6 +134,35 @@ TEST_F(LibraryTest, ImportDeletesTheFileWhenAskedAndReportsAMissingOne) {
     w.Command9_Click();
     EXPECT_EQ(prompts(), (QStringList{u"操作完成。\r\n强制更新数：0\r\n新加入音标库数：0"_qs,
                                       u"本地自定义音标文件没有找到，没有删除动作！"_qs}));
+}
+
+TEST_F(LibraryTest, ImportKeepsItsEntriesWhenTheDialogChangesAndClosesMeanwhile) {
+    writeLibrary({});
+    // Enough entries that the import lets events through several times.
+    constexpr int kEntries = 20000;
+    QString entries;
+    for (int i = 0; i < kEntries; ++i)
+        entries += QStringLiteral("zzq%1,zEk,old\r\n").arg(i);
+    writeEntries(entries);
+    Form2& w = dialog();
+    w.selectMode(w.Option2);
+    bool ranDuringImport = false;
+    QTimer::singleShot(0, &w, [&] {
+        ranDuringImport = w.busy();
+        writeEntries(QStringLiteral("other,Xt,old\r\n"));
+        w.selectMode(w.Option1); // refills both lists from the file as it is now
+        w.done(0);
+    });
+    w.Command9_Click();
+    ASSERT_TRUE(ranDuringImport);
+    EXPECT_EQ(prompts().value(0),
+              QStringLiteral("操作完成。\r\n强制更新数：0\r\n新加入音标库数：%1").arg(kEntries));
+    EXPECT_EQ(libraryRows(QStringLiteral("zzq%1").arg(kEntries - 1)), std::vector<QString>{u"zEk"_qs});
+    EXPECT_TRUE(libraryRows(QStringLiteral("other")).empty());
+    // The file went at the end of the import; the main lists, filled at the close, follow it.
+    EXPECT_FALSE(QFile::exists(folder.file(QStringLiteral("selfmake.dat"))));
+    EXPECT_TRUE(mainList1.isEmpty());
+    EXPECT_TRUE(mainList2.isEmpty());
 }
 
 class ImportFailureTest : public LibraryTest, public ::testing::WithParamInterface<const char*> {};

@@ -226,6 +226,44 @@ TEST_F(OpenersTest, ModalOpenersShowTheModeAndClosingRefillsTheMainLists) {
     EXPECT_EQ(prefill, QStringLiteral("cat"));
 }
 
+// A modal opener while its window is open modelessly brings that window to the front with the
+// opener's steps, instead of a second, nested modal run.
+struct ModalAgainCase {
+    const char* name;
+    const char16_t* modeless;
+    const char16_t* modal;
+};
+void PrintTo(const ModalAgainCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class ModalOpenerOnAnOpenWindow : public ShellTest, public ::testing::WithParamInterface<ModalAgainCase> {};
+
+TEST_P(ModalOpenerOnAnOpenWindow, ShowsTheSameWindowWithoutANestedRun) {
+    frmMain& w = started();
+    choose(w, QString::fromUtf16(GetParam().modeless));
+    const bool entries = GetParam().modal == std::u16string_view(u"mnuguanli2");
+    QDialog* window = entries ? static_cast<QDialog*>(&w.entriesWindow()) : &w.meaningWindow();
+    ASSERT_TRUE(window->isVisible());
+    bool nested = false;
+    QTimer::singleShot(0, window, [&] {
+        nested = true;
+        window->close();
+    });
+    choose(w, QString::fromUtf16(GetParam().modal));
+    EXPECT_FALSE(nested);
+    EXPECT_TRUE(window->isVisible());
+    if (entries) {
+        EXPECT_TRUE(w.entriesWindow().Option2->isChecked());
+    }
+    window->close();
+}
+
+INSTANTIATE_TEST_SUITE_P(Openers, ModalOpenerOnAnOpenWindow,
+                         ::testing::Values(ModalAgainCase{"entries", u"mnuguanli3", u"mnuguanli2"},
+                                           ModalAgainCase{"meaning", u"mnupjieshi", u"mnujieshi"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(SearchTest, DocumentHeldByARunReceivesNoHits) {
     document.setEnabled(false);
     w.Text1->setText(QStringLiteral("tion"));

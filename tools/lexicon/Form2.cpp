@@ -20,6 +20,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace {
 
 const QString kNotice = QStringLiteral("友情提示");
@@ -451,9 +453,11 @@ void Form2::Command9_Click() {
     for (QWidget* w : std::initializer_list<QWidget*>{Command9, Check1, Check2})
         w->setEnabled(false);
     const bool replace = Check1->isChecked();
+    // The lists may change while events run (a mode switch refills them); the import keeps its copy.
+    const QStringList lines = List2;
     EventYield yield;
     const LibraryEdit::ImportResult result =
-        LibraryEdit::import(List2, replace, [this, &yield](const QString& word) {
+        LibraryEdit::import(lines, replace, [this, &yield](const QString& word) {
             Frame3->setTitle(QStringLiteral("正在处理：") + word);
             yield.yieldToEvents();
         });
@@ -486,6 +490,9 @@ void Form2::Command9_Click() {
     for (QWidget* w : std::initializer_list<QWidget*>{Command9, Check1, Check2})
         w->setEnabled(true);
     importing = false;
+    // Closed during the import: the main window's lists follow the file as the import left it.
+    if (std::exchange(closedDuringImport, false))
+        Form_Unload();
 }
 
 QLineEdit* Form2::keypadTarget() const {
@@ -511,6 +518,7 @@ void Form2::c1_Click(int index) {
 }
 
 void Form2::Form_Unload() {
+    closedDuringImport = importing;
     mainList1.clear();
     mainList2.clear();
     for (const UserEntries::Entry& e : UserEntries::load()) {

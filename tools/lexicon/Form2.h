@@ -95,4 +95,5 @@ private:
     QStringList& mainList1;
     QStringList& mainList2;
     bool importing = false;
+    bool closedDuringImport = false;
 };

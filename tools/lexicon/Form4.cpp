@@ -86,7 +86,7 @@ Form4::Form4(RichTextBox& document, QWidget* parent) : QDialog(parent), document
     top->addLayout(options);
     Frame5 = new LexiconKeypad([this](int i) { Command1_Click(i); }, [this](int i) { c1_Click(i); }, this);
     top->addWidget(Frame5);
-    top->addStretch();
+    top->addStretch(1);
 
     connect(Slider1, &QSlider::valueChanged, count, [count](int v) { count->setNum(v); });
     connect(Option1, &QRadioButton::clicked, this, &Form4::Option1_Click);

@@ -50,7 +50,11 @@ std::vector<Entry> load() {
 }
 
 bool append(const QString& line) {
-    QString text = readText().value_or(QString());
+    const std::optional<QString> old = readText();
+    // A file that is there but cannot be read is never replaced by the new line alone.
+    if (!old && QFile::exists(path()))
+        return false;
+    QString text = old.value_or(QString());
     if (!text.isEmpty() && !text.endsWith(u'\n') && !text.endsWith(u'\r'))
         text += u"\r\n";
     text += line + QStringLiteral("\r\n");
