@@ -122,6 +122,20 @@ INSTANTIATE_TEST_SUITE_P(
         ImportCase{"keep", false, u"操作完成。\r\n忽略重担记录数：1\r\n新增记录数：1", u"kAt0"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(LibraryTest, ImportOptionsCaptionTheirState) {
+    Form2& w = dialog();
+    EXPECT_EQ(w.Check1->text(), QStringLiteral("存在单词重复时，用自定义音标强制替换库中音标"));
+    EXPECT_EQ(w.Check2->text(), QStringLiteral("读取到软件音标库后，删除本地自定义项"));
+    w.Check1->click();
+    w.Check2->click();
+    EXPECT_EQ(w.Check1->text(), QStringLiteral("忽略自定义库与软件音标库中的重复记录"));
+    EXPECT_EQ(w.Check2->text(), QStringLiteral("读取到软件音标库后，不删除本地自定义项"));
+    w.Check1->click();
+    w.Check2->click();
+    EXPECT_EQ(w.Check1->text(), QStringLiteral("单词重复时，用自定义强制替换库中音标"));
+    EXPECT_EQ(w.Check2->text(), QStringLiteral("读取到软件音标库后，删除本地自定义项"));
+}
+
 TEST_F(LibraryTest, ImportDeletesTheFileWhenAskedAndReportsAMissingOne) {
     writeLibrary({});
     writeEntries(QStringLiteral("cat,kAt,old\r\n"));

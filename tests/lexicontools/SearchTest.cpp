@@ -50,6 +50,23 @@ TEST_F(SearchTest, FuzzySpellingStopsAtTheLimitAndTypesTwoRunsPerHit) {
     EXPECT_EQ(document.selColor(), 0xFF0000);
 }
 
+TEST_F(SearchTest, HitLimitRunsFromOneTo1400AndStartsAtFour) {
+    EXPECT_EQ(w.Slider1->minimum(), 1);
+    EXPECT_EQ(w.Slider1->maximum(), 1400);
+    EXPECT_EQ(w.Slider1->value(), 4);
+}
+
+TEST_F(SearchTest, HitsGoInAtTheCaretReplacingTheSelection) {
+    document.setText(QStringLiteral("AXB"));
+    document.setSelStart(1);
+    document.setSelLength(1);
+    w.Check1->setChecked(false);
+    w.Check2->setChecked(false);
+    w.Text1->setText(QStringLiteral("cat"));
+    w.Command10_Click();
+    EXPECT_EQ(document.text(), QStringLiteral("Acat     kAt\r\nB"));
+}
+
 TEST_F(SearchTest, ExactSpellingLowerCasesAndBindsQuotes) {
     w.Check1->setChecked(false);
     w.Text1->setText(QStringLiteral("Cat"));

@@ -34,6 +34,9 @@ Form5::Form5(MessageBox& messageBox, CommonDialog& dialogs, const RichTextBox& d
     Command2 = new QPushButton(QStringLiteral("&S"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
     Command2->setFixedSize(1, 1);
+    // The skin's button padding and height would draw it as a stripe beside the picture button.
+    Command2->setStyleSheet(
+        QStringLiteral("QPushButton { border: none; background: transparent; padding: 0; min-height: 0; }"));
     Command2->setAutoDefault(false);
     Rich1 = new RichTextBox(this);
     Rich1->setObjectName(QStringLiteral("Rich1"));
