@@ -8,6 +8,8 @@
 #include "tools/lexicon/Form5.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -126,6 +128,17 @@ TEST_F(SearchTest, StopEndsTheSearchAfterTheCurrentRow) {
     document.setText({});
     w.Command10_Click();
     EXPECT_EQ(document.text().count(QStringLiteral("\r\n")), 6);
+}
+
+TEST_F(SearchTest, ClosingTheWindowEndsTheSearch) {
+    w.Slider1->setValue(1400);
+    w.selectMode(w.Option2);
+    QTimer::singleShot(0, &w, [this] {
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QCoreApplication::sendEvent(&w, &escape);
+    });
+    w.Command10_Click();
+    EXPECT_LT(document.text().count(QStringLiteral("\r\n")), 6);
 }
 
 TEST_F(SearchTest, KeypadTypesIntoTheTranscriptionKey) {

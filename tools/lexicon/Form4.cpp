@@ -7,7 +7,6 @@
 #include "tools/lexicon/LexiconSearch.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -172,9 +171,10 @@ void Form4::Command2_Click() {
     stopRequest = true;
 }
 
-void Form4::closeEvent(QCloseEvent* event) {
+void Form4::reject() {
+    // Closing the window (its close box or Escape) ends a running search.
     stopRequest = true;
-    QDialog::closeEvent(event);
+    QDialog::reject();
 }
 
 bool Form4::nextRow() {

@@ -48,8 +48,8 @@ public:
     QPushButton* Command2;
     LexiconKeypad* Frame5;
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
+public slots:
+    void reject() override;
 
 private:
     bool nextRow();
