@@ -28,10 +28,9 @@ bool run(const QString& sql, const QVariantList& values, const Options& options,
     stmt->bindAll(values);
     int hits = 0;
     while (stmt->next()) {
-        const QString word = stmt->text(0);
-        if (std::optional<QString> transcription = match(word, stmt->text(1))) {
+        if (std::optional<QString> transcription = match(stmt->text(1))) {
             ++hits;
-            hit(word, *transcription);
+            hit(stmt->text(0), *transcription);
             if (hits >= options.limit)
                 break;
         }
@@ -50,7 +49,7 @@ bool bySpelling(const QString& key, const Options& options, const Hit& hit, cons
     const QString sql = options.fuzzy ? QStringLiteral("select word,ipa13 from word where word like ?")
                                       : QStringLiteral("select word,ipa13 from word where word=?");
     const QString value = options.fuzzy ? u'%' + k + u'%' : k;
-    return run(sql, {value}, options, hit, next, [&](const QString&, const QString& stored) {
+    return run(sql, {value}, options, hit, next, [&](const QString& stored) {
         return std::optional<QString>(inNotation(Module1::ScrambleText(stored), options.ed15));
     });
 }
@@ -58,7 +57,7 @@ bool bySpelling(const QString& key, const Options& options, const Hit& hit, cons
 bool bySound(const QString& typed, const Options& options, const Hit& hit, const Next& next) {
     const QString key = inNotation(typed, options.ed15);
     return run(QStringLiteral("select word,ipa13 from word"), {}, options, hit, next,
-               [&](const QString&, const QString& raw) -> std::optional<QString> {
+               [&](const QString& raw) -> std::optional<QString> {
                    QString stored = inNotation(Module1::ScrambleText(raw), options.ed15);
                    if (options.fuzzy ? stored.contains(key) : stored == key)
                        return stored;
