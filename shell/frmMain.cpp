@@ -13,6 +13,9 @@
 #include "shell/ProductSite.h"
 #include "shell/ToolbarIcons.h"
 #include "shell/frmstep1.h"
+#include "tools/lexicon/Form2.h"
+#include "tools/lexicon/Form4.h"
+#include "tools/lexicon/Form5.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -59,6 +62,7 @@ frmMain::frmMain(Services services, frmstep1& startWindow, QWidget* parent)
     setupDocumentCommands();
     setupEditingCommands();
     setupLayoutCommands();
+    setupLexiconToolCommands();
     setupStatusBar();
     setupPanels();
     resize(1011, 700);
