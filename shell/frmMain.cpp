@@ -10,6 +10,7 @@
 #include "shell/PhoneticFontFile.h"
 #include "shell/ProductSite.h"
 #include "shell/frmstep1.h"
+#include "tools/text/Frmpiliangzhuanhuan.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -58,6 +59,7 @@ frmMain::frmMain(Services services, frmstep1& startWindow, QWidget* parent)
     setupDocumentCommands();
     setupEditingCommands();
     setupLayoutCommands();
+    setupTextToolCommands();
     setupStatusBar();
     setupPanels();
     resize(1011, 700);

@@ -30,6 +30,7 @@ class QToolBar;
 class RichTextBox;
 class Frmchayi;
 class Frmjincheng;
+class Frmpiliangzhuanhuan;
 class frmstep1;
 class WordApplication;
 
@@ -53,6 +54,11 @@ public:
 
     // Full-text annotation.
     void mnupiliang_Click();
+    void mnuconvert_Click();
+    void mnushuzi_Click();
+    void mnuyear_Click();
+    void mnutele_Click();
+    void mnupiliangzhuanhuan_Click();
     void cmd2_Click();
 
     // The selected word in one notation, and the other full-text layouts.
@@ -249,6 +255,11 @@ public:
     QAction* mnugeshiline2;
     QAction* mnugeshifont;
     QAction* mnuline6;
+    QAction* mnushuzi;
+    QAction* mnuyear;
+    QAction* mnutele;
+    QAction* mnuconvert;
+    QAction* mnupiliangzhuanhuan;
     QAction* mnucha1;
     QAction* mnucha2;
     QMenu* popmenu1;
@@ -293,6 +304,8 @@ private:
     void setupPanels();
     void setupStatusBar();
     void setupLayoutCommands();
+    void setupTextToolCommands();
+    void openNumberWindow(int mode);
     bool annotateSelection(void (frmMain::*command)());
     void annotateSelectedWord(QString (*notation)(const QString&));
     void interlinear(bool up);
@@ -314,6 +327,7 @@ private:
     // The properties of the common dialog dlg1 that persist between the font and colour commands.
     FontChoice dlg1;
     std::unique_ptr<Frmchayi> chayi;
+    std::unique_ptr<Frmpiliangzhuanhuan> fontReplacement;
 
     std::unique_ptr<RecentFileList> recent;
     std::unique_ptr<Frmjincheng> progress;
