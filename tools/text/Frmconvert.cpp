@@ -3,6 +3,7 @@
 #include "lexicon/Module1.h"
 #include "platform/core/EventYield.h"
 #include "platform/core/Vb.h"
+#include "platform/richtext/RtfWriter.h"
 #include "platform/services/MessageBox.h"
 
 #include <QGroupBox>
@@ -130,22 +131,17 @@ void Frmconvert::convert(QString (*rule)(const QString&), Closing closing) {
     }
     document.endEditBlock();
 
-    Rich1->beginEditBlock();
-    const QString font = QStringLiteral("Fonvella");
+    // Each line: the segment in blue, "----" in black, the result in red, all in the phonetic font.
+    // Built as one formatted text and loaded at once: one insertion per piece costs seconds.
+    const auto format = [](int color) { return CharFormat{QStringLiteral("Fonvella"), 16, color}; };
+    FormattedText report;
     for (qsizetype k = 0; k < List1.size(); ++k) {
-        Rich1->setSelFontName(font);
-        Rich1->setSelFontSize(16);
-        Rich1->setSelColor(kBlue);
-        Rich1->setSelText(List1[k]);
-        Rich1->setSelFontName(font);
-        Rich1->setSelColor(0);
-        Rich1->setSelText(QStringLiteral("----"));
-        Rich1->setSelFontName(font);
-        Rich1->setSelFontSize(16);
-        Rich1->setSelColor(kRed);
-        Rich1->setSelText(List2[k] + QStringLiteral("\r\n"));
+        appendRun(report, List1[k], format(kBlue));
+        appendRun(report, QStringLiteral("----"), format(0));
+        appendRun(report, List2[k] + u'\n', format(kRed));
     }
-    Rich1->endEditBlock();
+    if (!report.empty())
+        (void)Rich1->setTextRtf(QString::fromLatin1(RtfWriter::write(report, Rich1->baseFontName(), 16)));
 
     document.setVisible(true);
     Frame1->setTitle(kFrameCaption);
