@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -40,6 +41,13 @@ TEST_F(ConverterFixture, PartnerWithinTwentyCharactersOnly) {
     window->Command1_Click();
     EXPECT_TRUE(closing().contains(foundLine(0)));
     EXPECT_EQ(document.text(), u'/' + twenty + u'/');
+}
+
+TEST_F(ConverterFixture, SlashInProseWithoutPartnerIsPassedOver) {
+    document.setText(QStringLiteral("and/or a long stretch of prose /bit/"));
+    window->Command1_Click();
+    EXPECT_EQ(document.text(), QStringLiteral("and/or a long stretch of prose /bIt/"));
+    EXPECT_EQ(window->List3, std::vector<int>{33});
 }
 
 TEST_F(ConverterFixture, ThreeSlashesMakeOneSegmentAndTheThirdOpensTheNext) {
@@ -99,6 +107,29 @@ TEST_F(ConverterFixture, SecondRunStartsFromEmptyListsAndReport) {
     EXPECT_TRUE(window->Frame1->isEnabled());
     EXPECT_EQ(window->Frame1->title(), QStringLiteral("告诉软件如何识别音标"));
     EXPECT_EQ(window->height(), 404);
+}
+
+TEST_F(ConverterFixture, EditorHiddenAndControlsDisabledWhileTheRunYields) {
+    QString text;
+    for (int k = 0; k < 40000; ++k)
+        text += QStringLiteral("/bit/ ");
+    document.setText(text);
+    document.show();
+    bool sampled = false;
+    bool hidden = false;
+    bool controlsEnabled = true;
+    QTimer::singleShot(0, window.get(), [&] {
+        sampled = true;
+        hidden = document.isHidden();
+        controlsEnabled =
+            window->Command1->isEnabled() || window->Command3->isEnabled() || window->Frame1->isEnabled();
+    });
+    window->Command1_Click();
+    ASSERT_TRUE(sampled) << "the run never yielded";
+    EXPECT_TRUE(hidden);
+    EXPECT_FALSE(controlsEnabled);
+    EXPECT_TRUE(document.isVisible());
+    EXPECT_EQ(window->List1.size(), 40000);
 }
 
 TEST_F(ConverterFixture, ClosingMessageOfEachDirection) {

@@ -49,6 +49,40 @@ TEST(FontTableForm, DoubleByteCharactersBecomeEscapesAsciiStays) {
     EXPECT_EQ(Frmpiliangzhuanhuan::gethexcode(QStringLiteral("宋")), QStringLiteral("\\'cb\\'ce"));
 }
 
+struct RenameCase {
+    const char* name;
+    QString rtf;
+    bool found;
+    QString result; // the source after a rename; as it was when nothing was found
+};
+
+const RenameCase kRenameCases[] = {
+    {"EveryOccurrenceOnceTheTableHoldsIt", QStringLiteral("{\\fonttbl{\\f0 A;}}{\\colortbl;}A;} A;"), true,
+     QStringLiteral("{\\fonttbl{\\f0 B;}}{\\colortbl;}B;} A;")},
+    {"OnlyAfterTheColourTable", QStringLiteral("{\\fonttbl{\\f0 C;}}{\\colortbl;}A;}"), false,
+     QStringLiteral("{\\fonttbl{\\f0 C;}}{\\colortbl;}A;}")},
+    {"NameIsCaseSensitive", QStringLiteral("{\\fonttbl{\\f0 a;}}{\\colortbl;}"), false,
+     QStringLiteral("{\\fonttbl{\\f0 a;}}{\\colortbl;}")},
+    {"NoColourTableSearchesAllButTheLastCharacter", QStringLiteral("{\\fonttbl{\\f0 A;}} "), true,
+     QStringLiteral("{\\fonttbl{\\f0 B;}} ")},
+    {"NoColourTableKeyEndingTheSourceIsNotFound", QStringLiteral("{\\fonttbl{\\f0 A;}"), false,
+     QStringLiteral("{\\fonttbl{\\f0 A;}")},
+};
+
+class RenameFont : public ::testing::TestWithParam<RenameCase> {};
+
+TEST_P(RenameFont, SearchesTheFontTableAndReplacesEverywhere) {
+    const RenameCase& c = GetParam();
+    QString rtf = c.rtf;
+    EXPECT_EQ(Frmpiliangzhuanhuan::renameFont(rtf, QStringLiteral("A"), QStringLiteral("B")), c.found);
+    EXPECT_EQ(rtf, c.result);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sources, RenameFont, ::testing::ValuesIn(kRenameCases),
+                         [](const ::testing::TestParamInfo<RenameCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
 TEST_F(FontFixture, ChineseFontIsRenamedInTheFontTable) {
     Frmpiliangzhuanhuan window(fakes.messageBox, fakes.dialogs, document);
     choose(window, QStringLiteral("@宋体"), QStringLiteral("黑体"));
@@ -70,6 +104,17 @@ TEST_F(FontFixture, AsciiFontIsRenamedAndBackslashesStayAsTyped) {
     EXPECT_EQ(fontAt(3, 2), QStringLiteral("DejaVu Sans"));
     EXPECT_EQ(fontAt(0, 2), QStringLiteral("宋体"));
     EXPECT_EQ(document.text(), QStringLiteral("ab cd x\\y"));
+}
+
+TEST_F(FontFixture, AsciiFontBecomesAChineseOne) {
+    Frmpiliangzhuanhuan window(fakes.messageBox, fakes.dialogs, document);
+    choose(window, QStringLiteral("Fonvella"), QStringLiteral("楷体"));
+    window.Command1_Click();
+    EXPECT_TRUE(fakes.messageBox.shown.empty()) << lastMessage().toStdString();
+    EXPECT_EQ(fontAt(3, 2), QStringLiteral("楷体"));
+    EXPECT_EQ(fontAt(0, 2), QStringLiteral("宋体"));
+    // The temporary file stays and holds the renamed table entry.
+    EXPECT_TRUE(folder.read(QStringLiteral("tmp001.rtf")).contains(R"(\'bf\'ac\'cc\'e5;})"));
 }
 
 TEST_F(FontFixture, FontNotInTheDocumentIsReportedAndNothingChanges) {

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -221,6 +222,61 @@ TEST_P(ReadOut, WritesTheWordsInTheirColours) {
 
 INSTANTIATE_TEST_SUITE_P(Examples, ReadOut, ::testing::ValuesIn(kCases),
                          [](const ::testing::TestParamInfo<ReadOutCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
+struct ModeCase {
+    const char* name;
+    Frmnumber::Mode mode;
+    QString caption;
+};
+
+const ModeCase kModes[] = {
+    {"Number", M::Number, QStringLiteral("标数字")},
+    {"Year", M::Year, QStringLiteral("标年份")},
+    {"Telephone", M::Telephone, QStringLiteral("标电话号码")},
+};
+
+class NumberWindowMode : public ::testing::TestWithParam<ModeCase> {};
+
+TEST_P(NumberWindowMode, OneGroupShownItsLabelPastesItsButtonFollowsTheBox) {
+    const ModeCase& c = GetParam();
+    FakeServices fakes;
+    Frmnumber window(fakes.messageBox, fakes.dialogs);
+    window.showMode(c.mode);
+    struct Group {
+        QLabel* label;
+        QLineEdit* box;
+        QPushButton* button;
+        void (Frmnumber::*click)();
+    };
+    const Group groups[] = {{window.Label1, window.Text1, window.Command1, &Frmnumber::Label1_Click},
+                            {window.Label3, window.Text2, window.Command3, &Frmnumber::Label3_Click},
+                            {window.Label4, window.Text3, window.Command2, &Frmnumber::Label4_Click}};
+    const auto shown = static_cast<std::size_t>(c.mode);
+    for (std::size_t g = 0; g < 3; ++g) {
+        for (QWidget* part : {static_cast<QWidget*>(groups[g].label), static_cast<QWidget*>(groups[g].box),
+                              static_cast<QWidget*>(groups[g].button)})
+            EXPECT_EQ(part->isVisibleTo(&window), g == shown) << part->objectName().toStdString();
+        EXPECT_EQ(groups[g].label->toolTip(), QStringLiteral("点击复制"));
+        EXPECT_FALSE(groups[g].button->isEnabled());
+    }
+    EXPECT_EQ(window.windowTitle(), c.caption);
+
+    const Group& group = groups[shown];
+    group.box->setText(QStringLiteral("old"));
+    QApplication::clipboard()->setText(QStringLiteral("1998"));
+    (window.*group.click)();
+    EXPECT_EQ(group.box->text(), QStringLiteral("1998"));
+    EXPECT_TRUE(group.button->isEnabled());
+    QApplication::clipboard()->clear();
+    (window.*group.click)();
+    EXPECT_TRUE(group.box->text().isEmpty());
+    EXPECT_FALSE(group.button->isEnabled());
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, NumberWindowMode, ::testing::ValuesIn(kModes),
+                         [](const ::testing::TestParamInfo<ModeCase>& info) {
                              return std::string(info.param.name);
                          });
 

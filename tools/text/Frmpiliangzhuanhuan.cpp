@@ -119,6 +119,17 @@ QString Frmpiliangzhuanhuan::getcode1(const QString& name) {
     return Vb::trim(out);
 }
 
+bool Frmpiliangzhuanhuan::renameFont(QString& rtf, const QString& from, const QString& to) {
+    const QString key = from + QStringLiteral(";}");
+    // The font table stands before the colour table; without one, all but the last character.
+    const qsizetype colorTable = rtf.indexOf(u"\\colortbl");
+    const QStringView head = QStringView(rtf).left(colorTable < 0 ? rtf.size() - 1 : colorTable);
+    if (!head.contains(key))
+        return false;
+    rtf.replace(key, to + QStringLiteral(";}"));
+    return true;
+}
+
 void Frmpiliangzhuanhuan::report(const QString& prompt, int style) {
     messageBox.show(prompt, style, QStringLiteral("友情提示"));
 }
@@ -135,11 +146,7 @@ bool Frmpiliangzhuanhuan::replaceFont(const QString& path, const QString& from, 
     }
     QString src = Ansi::decode(file.readAll());
     file.close();
-    const QString key = from + QStringLiteral(";}");
-    const qsizetype colorTable = src.indexOf(u"\\colortbl");
-    const QStringView head = QStringView(src).left(colorTable < 0 ? src.size() - 1 : colorTable);
-    if (head.contains(key)) {
-        src.replace(key, to + QStringLiteral(";}"));
+    if (renameFont(src, from, to)) {
         if (!TextFile::writeBytes(path, Ansi::encode(src + QStringLiteral("\r\n")))) {
             report(QStringLiteral("无法写入临时文件：") + path, MsgBox::Critical);
             return false;

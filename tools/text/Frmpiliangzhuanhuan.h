@@ -25,6 +25,9 @@ public:
     // The font-table spelling of a name: each double-byte character as its \'hh escapes.
     static QString gethexcode(const QString& text);
     static QString getcode1(const QString& name);
+    // Renames the font-table entry ending in `from` + ";}" to `to` throughout the RTF source; false when
+    // the font table holds no such entry.
+    static bool renameFont(QString& rtf, const QString& from, const QString& to);
 
     QLabel* Label1;
     QLabel* Label2;
