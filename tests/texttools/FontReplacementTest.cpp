@@ -141,6 +141,11 @@ TEST_F(FontFixture, ChecksComeInOrder) {
     EXPECT_EQ(lastMessage(), QStringLiteral("您选择的是同一种字体，无需转换！"));
     fakes.dialogs.fontAnswers.push_back(FontChoice{QStringLiteral("黑体")});
     window.Label4_Click();
+    // The source dialog starts empty, so cancelling it keeps the source, not the dialog's last font.
+    fakes.dialogs.fontAnswers.push_back(std::nullopt);
+    window.Label3_Click();
+    EXPECT_EQ(fakes.dialogs.fontRequests.back().name, QString());
+    EXPECT_EQ(window.Label3->text(), QStringLiteral("宋体"));
     document.setText(QStringLiteral("  "));
     window.Command1_Click();
     EXPECT_EQ(lastMessage(), QStringLiteral("文档区没有内容，无法检测字体情况！"));

@@ -154,7 +154,8 @@ void Frmconvert::convert(QString (*rule)(const QString&), Closing closing) {
     for (qsizetype k = 0; k < List1.size(); ++k) {
         end.insertText(List1[k], blue);
         end.insertText(dashes, black);
-        end.insertText(List2[k] + u'\n', red);
+        end.insertText(List2[k], red);
+        end.insertBlock();
     }
     end.endEditBlock();
 
