@@ -20,6 +20,10 @@ struct OpenerCase {
     QString visibleBox; // the text box of the mode shown; empty for the other windows
 };
 
+void PrintTo(const OpenerCase& c, std::ostream* os) {
+    *os << c.item;
+}
+
 const OpenerCase kModalOpeners[] = {
     {"mnuconvert", QStringLiteral("音标互换(C)"), QStringLiteral("音标转换器"), {}},
     {"mnushuzi", QStringLiteral("标注数字(&S)"), QStringLiteral("标数字"), QStringLiteral("Text1")},

@@ -56,6 +56,10 @@ struct RenameCase {
     QString result; // the source after a rename; as it was when nothing was found
 };
 
+void PrintTo(const RenameCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 const RenameCase kRenameCases[] = {
     {"EveryOccurrenceOnceTheTableHoldsIt", QStringLiteral("{\\fonttbl{\\f0 A;}}{\\colortbl;}A;} A;"), true,
      QStringLiteral("{\\fonttbl{\\f0 B;}}{\\colortbl;}B;} A;")},

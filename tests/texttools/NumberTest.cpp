@@ -37,6 +37,10 @@ struct ReadOutCase {
     QString message;                            // a refusal instead
 };
 
+void PrintTo(const ReadOutCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 using M = Frmnumber::Mode;
 const ReadOutCase kCases[] = {
     {"FullWidthWithZeros",
@@ -230,6 +234,10 @@ struct ModeCase {
     Frmnumber::Mode mode;
     QString caption;
 };
+
+void PrintTo(const ModeCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 const ModeCase kModes[] = {
     {"Number", M::Number, QStringLiteral("标数字")},
