@@ -1,0 +1,147 @@
+"""Corrections of espeak-ng's systematic errors, applied to every headword after the conversion to the
+code. Each takes the word, the code and ECDICT's readings and returns the code."""
+
+import re
+
+import phonetic
+
+_VOWEL_START = re.compile(r"[iueAEQCBaZ]")
+_VOICELESS_END = re.compile(r"([ptkfW])z$")
+_VOICELESS_ED = re.compile(r"([pkfWsF])d$")
+
+# BATH words: the long a of RP before s, f, th and n (class, after, path, dance).
+_BATH = re.compile(r"ask|bast|blast|cast|fast|last|mast|past|vast|nast|plaster|disast|aster|castle|fasten|"
+                   r"glass|grass|class|pass|brass|alas|after|craft|draft|draught|daft|graft|raft|shaft|"
+                   r"staff|laugh|half|calf|calv|halv|path|bath|rather|aunt|ranch|graph|advant")
+_BATH_MORE = re.compile(r"xampl|sampl|grasp|clasp|rasp|hance|lance|chance|dance|france|trance|prance")
+# Words holding a BATH spelling that are TRAP words all the same.
+_TRAP = re.compile(r"astic|assic|assage|assenger|assive|astard|astrophe|astro|aster(?!s?$)|asterisk|"
+                   r"graphic|graphy|grapher|dynast|pederast|enthusiast|iconoclast|gymnast|phantas|"
+                   r"mastic|mastoid|pastel|pastille|pasteur|pastic|mass|hast|castig|castel|lastic|blast[oui]|"
+                   r"^raft[eoi]|^trash|saskat|pastry|passion|classif|classical")
+
+
+def apply(word, code, readings):
+    code = weak_u(code)
+    code = weak_schwa(code, readings)
+    code = voiced_endings(word, code)
+    code = bath_trap(word, code, readings)
+    code = no_intrusive_r(word, code)
+    code = tion_stress(word, code)
+    return code
+
+
+def weak_u(code):
+    """An unstressed u: before a vowel is short, as dictionaries print it: actually 5AktFuEli,
+    situation 7sitFu5eiFEn, usual 5ju:VuEl."""
+    out = code
+    for m in reversed(list(re.finditer(r"u:(?=[57]?[iueAEQCBaZ])", code))):
+        if not _stressed(code, m.start()):
+            out = out[:m.start()] + "u" + out[m.end():]
+    return out
+
+
+def _stressed(code, at):
+    """The vowel at `at` starts a syllable that carries a stress mark."""
+    i = at - 1
+    while i >= 0 and code[i] not in "iueAEQCBaZ:57":
+        i -= 1
+    return i >= 0 and code[i] in "57"
+
+
+def weak_schwa(code, readings):
+    """espeak-ng gives a strong Q to unstressed syllables after the stress (welcome, column, industry);
+    take the schwa where ECDICT reads one there."""
+    head, mark, tail = code.partition(phonetic.PRIMARY)
+    if not mark or "Q" not in tail:
+        return code
+    for m in re.finditer("Q", tail):
+        if _stressed(code, len(head) + len(mark) + m.start()):
+            continue
+        weak = head + mark + tail[:m.start()] + "E" + tail[m.end():]
+        if any(_plain(weak) == _plain(r) for r in readings):
+            return weak_schwa(weak, readings)
+    return code
+
+
+def _plain(code):
+    return code.replace(phonetic.PRIMARY, "").replace(phonetic.SECONDARY, "")
+
+
+def voiced_endings(word, code):
+    """-s after a voiceless sound is s (photographs, aches), -ed after one is t (faced)."""
+    if word.endswith("s") and not word.endswith("'s"):
+        code = _VOICELESS_END.sub(r"\1s", code)
+    if word.endswith("ed"):
+        code = _VOICELESS_ED.sub(r"\1t", code)
+    return code
+
+
+def bath_trap(word, code, readings):
+    """espeak-ng's B: in TRAP words (plastic, panties) becomes A where ECDICT reads A; its A in BATH
+    words (ranch, autograph) becomes B:."""
+    bath = bool(_BATH.search(word) or phonetic.BROAD_A.search(word) or _BATH_MORE.search(word)) \
+        and not _TRAP.search(word)
+    if not bath and "B:" in code and "ar" not in word and "al" not in word and "aa" not in word:
+        short = re.sub(r"B:(?=[nsfWmt])", "A", code, count=1)
+        if short != code and any(_plain(short) == _plain(r) for r in readings):
+            return short
+    if bath and "B:" not in code:
+        long = re.sub(r"A(?=n[tdsF]|s[tk]|f|W|sp|mpl)", "B:", code, count=1)
+        if word.endswith(("graph", "graphs", "graphed", "graphing")):
+            long = re.sub(r"grA(?=f)", "grB:", code)
+        return long
+    return code
+
+
+def no_intrusive_r(word, code):
+    """No r is spoken where the spelling has none between two vowels (drawing 5drC:iN)."""
+    if code.count("r") <= word.count("r"):
+        return code
+    if not re.search(r"aw|[aeiou][aeiou]", word):
+        return code
+    return re.sub(r"(C:|B:|E:|E)r(?=[iueAEQCBaZ])", r"\1", code, count=1)
+
+
+_SUFFIXES = {"est", "ers", "ing", "ish", "ier", "iest", "ling", "lings", "ered", "ering"}
+
+
+def compound_ng(word, code, known):
+    """ŋ stays ŋ before the second part of a compound (hangover 5hANEuvE, not ŋg)."""
+    if "Ng" not in code:
+        return code
+    for i in range(2, len(word) - 1):
+        if word[:i].endswith("ng") and word[:i] in known and word[i:] in known and \
+                len(word) - i >= 3 and word[i:] not in _SUFFIXES:
+            return code.replace("Ng", "N", 1)
+    return code
+
+
+_TION = re.compile(r"([pbtdkgfvszhmnlrwjWTFV]*)(ei|i|u:|ju:|Eu|e|E)(FEn|VEn|Fn)$")
+_CLUSTER = re.compile(r"tF|dV|[pbtdkgfvszhmnlrwjWTFVN]")
+
+
+def tion_stress(word, code):
+    """-ation, -ition, -ution carry the primary stress on the syllable before -tion (anticipation
+    An7tisi5peiFEn, superstition 7su:pE5stiFEn); espeak-ng sometimes puts it on a prefix."""
+    if not re.search(r"[aiu]tion$|[aiu]tions$", word):
+        return code
+    plural = code.endswith("z") and word.endswith("s")
+    body = code[:-1] if plural else code
+    m = _TION.search(body)
+    if not m or phonetic.syllables(body) < 3:
+        return code
+    cluster = _CLUSTER.findall(m.group(1))
+    onset = 0
+    for k in range(len(cluster), 0, -1):
+        if k == 1 or tuple(cluster[-k:]) in phonetic._ONSETS:
+            onset = k
+            break
+    start = m.end(1) - len("".join(cluster[-onset:])) if onset else m.start(2)
+    if body[start - 1:start] == phonetic.PRIMARY:
+        return code
+    head = body[:start].replace(phonetic.PRIMARY, phonetic.SECONDARY)
+    if head.endswith(phonetic.SECONDARY):
+        head = head[:-1]
+    fixed = head + phonetic.PRIMARY + body[start:]
+    return fixed + ("z" if plural else "")
