@@ -52,10 +52,12 @@ int main() {
         WordList fresh;
         const auto start = std::chrono::steady_clock::now();
         Module1::LoadDictionary(fresh, messages, exits);
-        best = std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        best =
+            std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
     }
     std::printf("shipped word list: %lld entries (no target)\n", static_cast<long long>(kept.count()));
     std::printf("LoadDictionary shipped: %.1f ms (target <= 150 ms)\n", best * 1000);
-    std::printf("word list memory: %.1f MB (no target; the program's whole memory <= 150 MB)\n", loaded - before);
+    std::printf("word list memory: %.1f MB (no target; the program's whole memory <= 150 MB)\n",
+                loaded - before);
     return 0;
 }
