@@ -22,6 +22,8 @@ protected:
     static void SetUpTestSuite() {
         ProgramFolder::setOverride(QStringLiteral(PHONEXA_PROGRAM_FOLDER));
         FakeServices services;
+        // Each suite of the fixture sets up again; the list keeps one copy of the file.
+        list.clear();
         LoadDictionary(list, services.messageBox, services.programExit);
         ProgramFolder::setOverride({});
     }
