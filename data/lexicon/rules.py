@@ -145,3 +145,19 @@ def tion_stress(word, code):
         head = head[:-1]
     fixed = head + phonetic.PRIMARY + body[start:]
     return fixed + ("z" if plural else "")
+
+
+def noun_compound_stress(word, code, translation, known):
+    """Nouns of under- and over- with a short second part are stressed on the prefix (underwear
+    5QndEwZE, overcoat 5EuvEkEut); espeak-ng stresses them as it does the verbs (underline 7QndE5lain)."""
+    for prefix, weak in (("under", "7QndE"), ("over", "7EuvE")):
+        rest = word[len(prefix):]
+        if not word.startswith(prefix) or len(rest) < 3 or rest not in known or not code.startswith(weak):
+            continue
+        # overconfidence, undergraduate, overeater: a longer or derived second part keeps its stress
+        if phonetic.syllables(code[len(weak):]) > 2 or re.search(r"(ance|ence|ity|ment|ness|ism|ion|ate|er|ing)s?$|(ed|ieves)$", rest):
+            continue
+        senses = [line for line in re.split(r"\\r\\n|\\n|\r\n|\r|\n", translation) if line.strip() and not line.startswith("[")]
+        if senses and all(line.startswith("n.") for line in senses):
+            return phonetic.PRIMARY + weak[1:] + code[len(weak):].replace(phonetic.PRIMARY, "")
+    return code
