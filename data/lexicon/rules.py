@@ -28,7 +28,14 @@ def apply(word, code, readings):
     code = bath_trap(word, code, readings)
     code = no_intrusive_r(word, code)
     code = tion_stress(word, code)
+    code = s_before_f(code)
     return code
+
+
+def s_before_f(code):
+    """English has no sf onset inside a word: the stress mark goes between them (atmospheric
+    7AtmEs5ferik, dissatisfaction, transformative)."""
+    return re.sub(r"(?<=.)([57])sf", r"s\1f", code)
 
 
 def weak_u(code):
@@ -138,7 +145,7 @@ def tion_stress(word, code):
             onset = k
             break
     start = m.end(1) - len("".join(cluster[-onset:])) if onset else m.start(2)
-    if body[start - 1:start] == phonetic.PRIMARY:
+    if phonetic.PRIMARY in body[m.start(1) - 1:m.start(2)]:
         return code
     head = body[:start].replace(phonetic.PRIMARY, phonetic.SECONDARY)
     if head.endswith(phonetic.SECONDARY):
