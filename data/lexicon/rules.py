@@ -1,11 +1,10 @@
 """Corrections of espeak-ng's systematic errors, applied to every headword after the conversion to the
-code. Each takes the word, the code and ECDICT's readings and returns the code."""
+code; each returns the corrected code."""
 
 import re
 
 import phonetic
 
-_VOWEL_START = re.compile(r"[iueAEQCBaZ]")
 _VOICELESS_END = re.compile(r"([ptkfW])z$")
 _VOICELESS_ED = re.compile(r"([pkfWsF])d$")
 
@@ -22,6 +21,7 @@ _TRAP = re.compile(r"astic|assic|assage|assenger|assive|astard|astrophe|astro|as
 
 
 def apply(word, code, readings):
+    """All rules that need only the word, its code and ECDICT's readings."""
     code = weak_u(code)
     code = weak_schwa(code, readings)
     code = voiced_endings(word, code)
