@@ -13,11 +13,15 @@ _BATH = re.compile(r"ask|bast|blast|cast|fast|last|mast|past|vast|nast|plaster|d
                    r"glass|grass|class|pass|brass|alas|after|craft|draft|draught|daft|graft|raft|shaft|"
                    r"staff|laugh|half|calf|calv|halv|path|bath|rather|aunt|ranch|graph|advant")
 _BATH_MORE = re.compile(r"xampl|sampl|grasp|clasp|rasp|hance|lance|chance|dance|france|trance|prance")
+# TRAP spellings whose B: is shortened without ECDICT's word for it.
+_ALWAYS_TRAP = re.compile(r"fantas|phantas|astic|assic|assive|pastel|pasteur|pastic|^aster|raster|gastero|"
+                          r"pilaster|oleaster|mastoid|dynast|iconoclast|castig|castell|blastul|psychasth|"
+                          r"pederast|pantog")
 # Words holding a BATH spelling that are TRAP words all the same.
-_TRAP = re.compile(r"astic|assic|assage|assenger|assive|astard|astrophe|astro|aster(?!s?$)|asterisk|"
-                   r"graphic|graphy|grapher|dynast|pederast|enthusiast|iconoclast|gymnast|phantas|"
-                   r"mastic|mastoid|pastel|pastille|pasteur|pastic|mass|hast|castig|castel|lastic|blast[oui]|"
-                   r"^raft[eoi]|^trash|saskat|pastry|passion|classif|classical")
+_TRAP = re.compile(r"astic|assic|assage|assenger|assive|astard|astrophe|astro|^aster|raster|gastero|pilaster|oleaster|"
+                   r"graphic|graphy|grapher|dynast|pederast|enthusiast|iconoclast|gymnast|phantas|fantas|"
+                   r"mastic|mastoid|pastel|pastille|pasteur|pastic|mass|hast|castig|castel|lastic|blast[ou]|"
+                   r"^trash|saskat|pastry|passion|classif|classical")
 
 
 def apply(word, code, readings):
@@ -85,13 +89,14 @@ def voiced_endings(word, code):
 
 
 def bath_trap(word, code, readings):
-    """espeak-ng's B: in TRAP words (plastic, panties) becomes A where ECDICT reads A; its A in BATH
-    words (ranch, autograph) becomes B:."""
-    bath = bool(_BATH.search(word) or phonetic.BROAD_A.search(word) or _BATH_MORE.search(word)) \
-        and not _TRAP.search(word)
+    """espeak-ng's B: in TRAP words (plastic, panties) becomes A where ECDICT reads A or the word holds
+    a TRAP spelling (fantasises, asteroids); its A in BATH words (ranch, autograph) becomes B:."""
+    trap = bool(_TRAP.search(word))
+    always_trap = bool(_ALWAYS_TRAP.search(word))
+    bath = bool(_BATH.search(word) or phonetic.BROAD_A.search(word) or _BATH_MORE.search(word)) and not trap
     if not bath and "B:" in code and "ar" not in word and "al" not in word and "aa" not in word:
         short = re.sub(r"B:(?=[nsfWmt])", "A", code, count=1)
-        if short != code and any(_plain(short) == _plain(r) for r in readings):
+        if short != code and (always_trap or any(_plain(short) == _plain(r) for r in readings)):
             return short
     if bath and "B:" not in code:
         long = re.sub(r"A(?=n[tdsF]|s[tk]|f|W|sp|mpl)", "B:", code, count=1)
