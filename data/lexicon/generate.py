@@ -51,6 +51,7 @@ def main():
     for entry in entries.values():
         if entry["espeak"]:
             entry["espeak"] = rules.compound_ng(entry["word"], entry["espeak"], known)
+            entry["espeak"] = rules.doubled_consonant(entry["word"], entry["espeak"], known)
             entry["espeak"] = rules.noun_compound_stress(entry["word"], entry["espeak"],
                                                          rows[entry["word"]]["translation"], known)
     add_proper_words(entries, rows, espeak, os.path.join(HERE, "proper_words.tsv"))

