@@ -67,6 +67,9 @@ def main():
             overrides[word] = (entry["code"], decision)
         elif entry["espeak"]:
             entry["code"] = entry["espeak"]
+            if word not in common:
+                entry["code"] = rules.apply(word, rules.ecdict_reading(word, entry["espeak"], entry["ecdict"], known),
+                                            entry["ecdict"])
             if word in common and entry["ecdict"] and not phonetic.agree(entry["espeak"], entry["ecdict"]):
                 disagreements.append(entry)
         elif entry["ecdict"]:

@@ -207,3 +207,70 @@ def noun_compound_stress(word, code, translation, known):
         if senses and all(line.startswith("n.") for line in senses):
             return phonetic.PRIMARY + weak[1:] + code[len(weak):].replace(phonetic.PRIMARY, "")
     return code
+
+
+_CODE = set("57:abdefghijklmnprstuvwzABCEFNQTVWZ")
+_VOWELS = re.compile(r"[iueAEQCBaZ:57]")
+
+
+_PREFIXES = re.compile(r"(un|under|over|out|anti|counter|dis|in|im|inter|mis|non|pre|re|semi|sub|super|tele)")
+
+
+def ecdict_reading(word, code, readings, known):
+    """Outside the reviewed common words espeak-ng guesses the vowels and the stress of rare words
+    (anarchy 5AnB:ki, purvey 5pE:vei); ECDICT's dictionary reading is taken where it has the same
+    consonants and syllables, a stress mark and the same ending, and is not font noise, an American r,
+    a stressed schwa or a mere variant (stress mark placement, a syllabic consonant, a weak vowel, a
+    length mark)."""
+    for reading in readings:
+        if set(reading) - _CODE or re.search(r"jj|hw|A:|N(?![kg]|$)|[iueAEQCBaZ:]r(?![iueAEQCBaZ])", reading):
+            continue
+        if re.search(r"(^|[^iueAEQCBaZ]):", reading) or re.search(r"nes(s|ses)?$", word) and "nes" in reading:
+            continue
+        if word.endswith("ous") and reading.endswith("Eus") or reading.endswith("i:z") and code.endswith("iz"):
+            continue
+        if _mark_inside_onset(reading):
+            continue
+        if phonetic._primary(reading) != phonetic._primary(code) and _keeps_stress(word, known):
+            continue
+        ending = 2 if code[-1] in "iueAEQCBaZ:" else 1
+        if _VOWELS.sub("", reading) != _VOWELS.sub("", code) or reading[-ending:] != code[-ending:]:
+            continue
+        if re.search(r"5[^iueAEQCBaZ]*E(?![:u])", reading) or phonetic.agree(code, [reading]):
+            continue
+        if phonetic.syllables(reading) != phonetic.syllables(code):
+            continue
+        if phonetic.syllables(reading) > 1 and phonetic.PRIMARY not in reading:
+            continue
+        if _variant(reading) == _variant(code):
+            return code
+        if code.startswith(phonetic.SECONDARY) and phonetic.SECONDARY not in reading and \
+                not reading.startswith(phonetic.PRIMARY):
+            reading = phonetic.SECONDARY + reading
+        return reading
+    return code
+
+
+def _mark_inside_onset(code):
+    """A stress mark between two consonants that begin a syllable together (s5peidiN, t5FB:nsElE)."""
+    for m in re.finditer("[57]", code):
+        before, after = code[m.start() - 1:m.start()], code[m.end():m.end() + 1]
+        if before and after and before + after in ("tF", "dV") or (before, after) in phonetic._ONSETS:
+            return True
+    return False
+
+
+def _keeps_stress(word, known):
+    """Words whose stress espeak-ng places better than ECDICT: prefixed, compounds, inflections
+    (undecidable, treehouse, contracting)."""
+    if _PREFIXES.match(word) or re.search(r"(ing|ed)$", word):
+        return True
+    return any(word[:i] in known and word[i:] in known for i in range(3, len(word) - 2))
+
+
+def _variant(code):
+    """The form two readings share when they differ only in a syllabic consonant or a weak vowel."""
+    head, mark, tail = code.partition(phonetic.PRIMARY)
+    tail = re.sub(r"E(?=[ln]z?d?$)", "", tail)
+    tail = re.sub(r"(?<=[^iueAEQCBaZ:])[iE](?=[^iueAEQCBaZ:57])", "", tail)
+    return (head + mark + tail).replace(phonetic.SECONDARY, "").replace(":", "")
