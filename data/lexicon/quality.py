@@ -22,7 +22,8 @@ import phonetic
 HERE = os.path.dirname(os.path.abspath(__file__))
 # The last is the one --draw-sample writes; each drawn after the fixes of the one before.
 SAMPLES = [os.path.join(HERE, name) for name in ("review_sample.tsv", "review_sample_band.tsv",
-                                                  "review_sample_band2.tsv", "review_sample_band3.tsv")]
+                                                  "review_sample_band2.tsv", "review_sample_band3.tsv",
+                                                  "review_sample_band4.tsv")]
 SAMPLE_SIZE = 300
 BAND = (5000, 50000)
 FREQUENT_FORMS = 20000
@@ -133,8 +134,8 @@ def derivable(word, lexicon):
 
 
 def draw_sample(band, lexicon):
-    if any(line.split("\t")[2:3] not in ([], [""]) for line in open(SAMPLES[-1], encoding="utf-8")
-           if not line.startswith("#")):
+    if os.path.exists(SAMPLES[-1]) and any(line.split("\t")[2:3] not in ([], [""]) for line in
+                                           open(SAMPLES[-1], encoding="utf-8") if not line.startswith("#")):
         sys.exit(f"{os.path.basename(SAMPLES[-1])} holds verdicts; add a new sample file to SAMPLES first")
     earlier = set()
     for path in SAMPLES[:-1]:

@@ -16,12 +16,12 @@ _BATH_MORE = re.compile(r"xampl|sampl|grasp|clasp|rasp|hance|lance|chance|dance|
 # TRAP spellings whose B: is shortened without ECDICT's word for it.
 _ALWAYS_TRAP = re.compile(r"fantas|phantas|astic|assic|assive|pastel|pasteur|pastic|^aster|raster|gastero|"
                           r"pilaster|oleaster|mastoid|dynast|iconoclast|castig|castell|blastul|psychasth|"
-                          r"pederast|pantog")
+                          r"pederast|pantog|[oei]path|pathic|patholog|pathet")
 # Words holding a BATH spelling that are TRAP words all the same.
 _TRAP = re.compile(r"astic|assic|assage|assenger|assive|astard|astrophe|astro|^aster|raster|gastero|pilaster|oleaster|"
                    r"graphic|graphy|grapher|dynast|pederast|enthusiast|iconoclast|gymnast|phantas|fantas|"
                    r"mastic|mastoid|pastel|pastille|pasteur|pastic|mass|hast|castig|castel|lastic|blast[ou]|"
-                   r"^trash|saskat|pastry|passion|classif|classical")
+                   r"^trash|saskat|pastry|passion|classif|classical|[oei]path|pathic|patholog|pathet")
 
 
 def apply(word, code, readings):
