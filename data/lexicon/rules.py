@@ -94,9 +94,12 @@ def _plain(code):
 
 
 def voiced_endings(word, code):
-    """-s after a voiceless sound is s (photographs, aches), -ed after one is t (faced)."""
+    """-s after a voiceless sound is s (photographs, aches), after a vowel z (ballets, depots with
+    their silent t); -ed after a voiceless sound is t (faced)."""
     if word.endswith("s") and not word.endswith("'s"):
         code = _VOICELESS_END.sub(r"\1s", code)
+    if word.endswith("ts"):
+        code = re.sub(r"(?<=[iueAEQCBaZ:])s$", "z", code)
     if word.endswith("ed"):
         code = _VOICELESS_ED.sub(r"\1t", code)
     return code
@@ -231,7 +234,8 @@ def ecdict_reading(word, code, readings, known):
             continue
         if _mark_inside_onset(reading):
             continue
-        if phonetic._primary(reading) != phonetic._primary(code) and _keeps_stress(word, known):
+        if phonetic._primary(reading) != phonetic._primary(code) and \
+                (_keeps_stress(word, known) or word.endswith("ets") and code.endswith("eiz")):
             continue
         ending = 2 if code[-1] in "iueAEQCBaZ:" else 1
         if _VOWELS.sub("", reading) != _VOWELS.sub("", code) or reading[-ending:] != code[-ending:]:
