@@ -34,18 +34,6 @@ void applyRate(int rate, Utterance& u) {
     u.wordGap = int(std::lround(gapMs / 10.0 * kSlowestWordsPerMinute / kNormalWordsPerMinute));
 }
 
-std::vector<int> codePointOffsets(const QString& text) {
-    std::vector<int> offsets;
-    offsets.reserve(std::size_t(text.size()) + 1);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        offsets.push_back(int(i));
-        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            ++i;
-    }
-    offsets.push_back(int(text.size()));
-    return offsets;
-}
-
 } // namespace
 
 EspeakVoice::EspeakVoice(QObject* parent)
@@ -163,15 +151,17 @@ bool EspeakVoice::queueText(const QString& text, int flags) {
         return true;
     std::shared_ptr<Utterance> u = newUtterance(flags);
     u->markup = (flags & SpeakFlag::IsXML) && !(flags & SpeakFlag::IsNotXML);
-    u->utf8 = text.toUtf8();
-    u->utf16At = codePointOffsets(text);
+    EngineText engineText = SpeechMarkup::plain(text);
     if (u->markup) {
         const QList<VoiceToken>& voices = engine->voices();
         int current = 0;
         while (current < voices.size() && voices[current].id != currentVoice.id)
             ++current;
-        u->voiceMarks = VoiceMarks::find(text, voices, current);
+        engineText = SpeechMarkup::translate(text, voices, current);
     }
+    u->utf8 = engineText.text.toUtf8();
+    u->utf16At = std::move(engineText.sourceAt);
+    u->voiceMarks = std::move(engineText.voiceMarks);
     {
         std::lock_guard lock(mutex);
         queue.push_back(u);
@@ -207,21 +197,20 @@ void EspeakVoice::purge() {
         queue.clear();
         engine->clearJobs();
         firstLiveStream = nextStream;
-        playout.stop();
     }
     progress.notify_all();
+    const PumpHold hold(pumping);
+    playout.stop();
 }
 
 bool EspeakVoice::Pause() {
     paused = true;
-    std::lock_guard lock(mutex);
     playout.setPaused(true);
     return true;
 }
 
 bool EspeakVoice::Resume() {
     paused = false;
-    std::lock_guard lock(mutex);
     playout.setPaused(false);
     return true;
 }
@@ -231,15 +220,17 @@ std::optional<int> EspeakVoice::Skip(const QString& type, int count) {
         fail(QStringLiteral("只能按句跳过"));
         return std::nullopt;
     }
+    const qint64 played = playout.heard();
     std::shared_ptr<Utterance> u;
+    int skipped = 0;
     {
         std::lock_guard lock(mutex);
         if (queue.empty() || !queue.front()->started || queue.front()->utf8.isEmpty())
             return 0;
         u = queue.front();
         const int target = std::max(1, u->sentence + count);
-        const int skipped = target - u->sentence;
-        const qint64 heard = u->target->isFile() ? u->sent : u->runStart + playout.heard();
+        skipped = target - u->sentence;
+        const qint64 heard = u->target->isFile() ? u->sent : u->runStart + played;
         ++u->generation;
         u->events.clear();
         u->raw.clear();
@@ -251,14 +242,15 @@ std::optional<int> EspeakVoice::Skip(const QString& type, int count) {
         u->sent = heard;
         u->synthesized = false;
         u->sentence = target;
-        if (!u->target->isFile()) {
-            playout.start(u->format);
-            u->runStart = heard;
-        }
+        u->runStart = heard;
         engine->enqueue(u, target, heard);
-        progress.notify_all();
-        return skipped;
     }
+    progress.notify_all();
+    if (!u->target->isFile()) {
+        const PumpHold hold(pumping);
+        playout.start(u->format);
+    }
+    return skipped;
 }
 
 bool EspeakVoice::WaitUntilDone(int milliseconds) {
@@ -286,6 +278,17 @@ void EspeakVoice::startPump() {
 }
 
 void EspeakVoice::pump() {
+    // Audio calls may run the event loop, and with it this timer's slot.
+    if (pumping)
+        return;
+    {
+        const PumpHold hold(pumping);
+        feedQueue();
+    }
+    deliver();
+}
+
+void EspeakVoice::feedQueue() {
     for (;;) {
         std::shared_ptr<Utterance> u;
         std::vector<std::int16_t> raw;
@@ -313,6 +316,8 @@ void EspeakVoice::pump() {
             std::lock_guard lock(mutex);
             finished = synthesized && u->flushed && u->sent == u->end() && heard >= u->end();
             collectEvents(*u, heard, finished);
+            if (queue.empty() || queue.front() != u)
+                break;
             if (finished) {
                 const int stream = u->stream;
                 const qint64 end = u->end();
@@ -330,10 +335,9 @@ void EspeakVoice::pump() {
         idle = queue.empty();
     }
     if (idle) {
-        playout.stop();
         pumpTimer.stop();
+        playout.stop();
     }
-    deliver();
 }
 
 void EspeakVoice::convert(Utterance& u, const std::int16_t* samples, std::size_t count, bool last) {

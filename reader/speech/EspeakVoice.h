@@ -47,6 +47,14 @@ public:
     bool WaitUntilDone(int milliseconds) override;
 
 private:
+    // Keeps pump() out while a call that may run the event loop is under way.
+    struct PumpHold {
+        explicit PumpHold(bool& flag) : flag(flag), was(flag) { flag = true; }
+        ~PumpHold() { flag = was; }
+        bool& flag;
+        bool was;
+    };
+
     struct Notice {
         int stream;
         std::function<void()> emitIt;
@@ -59,6 +67,7 @@ private:
     bool queueWav(const QByteArray& bytes, int flags);
     void startPump();
     void pump();
+    void feedQueue();
     // `last` drains the resampler once the engine is done.
     void convert(Utterance& u, const std::int16_t* samples, std::size_t count, bool last);
     // Gives the output what it can take of the utterance; returns the stream offset heard.
@@ -75,6 +84,7 @@ private:
     std::deque<std::shared_ptr<Utterance>> queue;
     std::deque<Notice> notices;
     bool delivering = false;
+    bool pumping = false;
     int nextStream = 1;
     int firstLiveStream = 1;
     bool paused = false;
