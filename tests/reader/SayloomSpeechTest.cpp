@@ -1,0 +1,94 @@
+// The reader window with the real voice.
+#include "platform/testing/FakeServices.h"
+#include "reader/Sayloom.h"
+#include "reader/speech/EspeakVoice.h"
+#include "tests/reader/SpeechEvents.h"
+#include "tests/support/TempFolder.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <random>
+#include <thread>
+
+namespace {
+
+const QString kSentences =
+    QStringLiteral("One two three four. Five six seven eight. Nine ten eleven twelve. Thirteen fourteen "
+                   "fifteen. Sixteen seventeen eighteen. Nineteen twenty.");
+
+// Ends the process when the main thread stops making progress: a hung window cannot report.
+class Watchdog {
+public:
+    explicit Watchdog(int seconds)
+        : thread([this, seconds] {
+              int last = -1;
+              auto since = std::chrono::steady_clock::now();
+              while (!done) {
+                  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+                  if (step != last) {
+                      last = step;
+                      since = std::chrono::steady_clock::now();
+                  } else if (std::chrono::steady_clock::now() - since > std::chrono::seconds(seconds)) {
+                      std::fprintf(stderr, "the window hung at step %d\n", last);
+                      std::_Exit(3);
+                  }
+              }
+          }) {}
+    ~Watchdog() {
+        done = true;
+        thread.join();
+    }
+    void advance() { ++step; }
+
+private:
+    std::atomic<int> step{0};
+    std::atomic<bool> done{false};
+    std::thread thread;
+};
+
+TEST(RealAudio, StopSkipAndSpeakPressedDuringSpeechNeverHang) {
+    FakeServices fakes;
+    auto voice = std::make_unique<EspeakVoice>();
+    ASSERT_TRUE(voice->initializationError().isEmpty());
+    if (voice->GetAudioOutputs().isEmpty())
+        GTEST_SKIP() << "no audio output device";
+    Sayloom w(fakes.services(), std::move(voice));
+    w.MainTxtBox->setText(kSentences);
+    w.SkipTxtBox->setText(QStringLiteral("1"));
+    Watchdog watchdog(20);
+    std::mt19937 random(2026);
+    std::uniform_int_distribution<int> action(0, 2);
+    std::uniform_int_distribution<int> wait(0, 120);
+    w.SpeakBtn_Click();
+    for (int i = 0; i < 60; ++i) {
+        switch (action(random)) {
+        case 0:
+            w.SpeakBtn_Click();
+            break;
+        case 1:
+            w.SkipBtn_Click();
+            break;
+        default:
+            w.StopBtn_Click();
+            w.SpeakBtn_Click();
+            break;
+        }
+        waitFor([] { return false; }, wait(random));
+        watchdog.advance();
+    }
+    w.StopBtn_Click();
+    EXPECT_FALSE(w.speaking());
+    // Speech still works after all that.
+    w.SpeakBtn_Click();
+    EXPECT_TRUE(waitFor([&] { return w.MainTxtBox->selLength() > 0; }, 10000));
+    watchdog.advance();
+    w.StopBtn_Click();
+}
+
+} // namespace
