@@ -389,6 +389,10 @@ void Sayloom::ResetBtn_Click() {
     chkSpFlagIsFilename->setChecked(false);
     chkSpFlagNLPSpeakPunc->setChecked(false);
     chkSpFlagPersistXML->setChecked(false);
+    {
+        const QSignalBlocker block(UpDown1);
+        UpDown1->setValue(0);
+    }
     SkipTxtBox->setText(QStringLiteral("0"));
     if (Paused && Voice)
         Voice->Resume();

@@ -46,7 +46,8 @@ public:
     void showBackground(const QString& fileName);
 
     // Speaking.
-    void SpeakBtn_Click();
+    // False when the voice refused to speak.
+    bool SpeakBtn_Click();
     void PauseBtn_Click();
     void StopBtn_Click();
     void SkipBtn_Click();

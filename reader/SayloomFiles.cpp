@@ -69,7 +69,9 @@ void Sayloom::menuFileSpeakWave_Click() {
     lastFileName = request.fileName;
     MainTxtBox->setText(request.fileName);
     chkSpFlagIsFilename->setChecked(true);
-    SpeakBtn_Click();
+    if (!SpeakBtn_Click() && Voice)
+        services.messageBox.show(QStringLiteral("无法播放这个声音文件。\r\n") + Voice->errorDescription(),
+                                 MsgBox::Critical, kTitle);
     const int i = recent->FindRecentFile(request.fileName);
     if (i < RecentFileList::kAbsent)
         recent->UpdateRecentFiles(i);

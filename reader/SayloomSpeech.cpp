@@ -53,17 +53,17 @@ void Sayloom::applyFlagBox(QCheckBox* box) {
         SpeakFlags = withFlag(SpeakFlags, ticked, SpeakFlag::NLPSpeakPunc);
 }
 
-void Sayloom::SpeakBtn_Click() {
+bool Sayloom::SpeakBtn_Click() {
     const QString text = MainTxtBox->text();
     if (text.isEmpty()) {
         services.messageBox.show(QStringLiteral("当前没有内容，让我朗读什么？"), MsgBox::Information,
                                  QStringLiteral("友情提示"));
         MainTxtBox->setFocus();
-        return;
+        return true;
     }
     if (!Voice) {
         UpdateSpeakState(false, Paused);
-        return;
+        return false;
     }
     const bool blocking = !(SpeakFlags & SpeakFlag::Async);
     bool ok = true;
@@ -78,6 +78,7 @@ void Sayloom::SpeakBtn_Click() {
         UpdateSpeakState(false, false);
     else
         UpdateSpeakState(true, false);
+    return ok;
 }
 
 void Sayloom::PauseBtn_Click() {

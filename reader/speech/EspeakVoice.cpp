@@ -3,7 +3,7 @@
 #include "reader/speech/SampleConverter.h"
 #include "reader/speech/SpeakFlags.h"
 #include "reader/speech/TextCodec.h"
-#include "reader/speech/WavReader.h"
+#include "reader/speech/WavFile.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -133,9 +133,18 @@ bool EspeakVoice::Speak(const QString& text, int flags) {
         QFile file(text);
         if (!file.open(QIODevice::ReadOnly))
             return fail(QStringLiteral("无法打开文件：") + text);
-        const QByteArray bytes = file.readAll();
-        queued = WavReader::looksLikeWav(bytes) ? queueWav(bytes, flags)
-                                                : queueText(TextCodec::decode(bytes), flags);
+        if (WavFile::looksLikeWav(file.peek(12)) ||
+            text.endsWith(QStringLiteral(".wav"), Qt::CaseInsensitive)) {
+            file.close();
+            queued = queueWav(text, flags);
+        } else {
+            const QByteArray bytes = file.readAll();
+            if (bytes.isEmpty())
+                return fail(QStringLiteral("文件是空的：") + text);
+            if (!TextCodec::looksLikeText(bytes))
+                return fail(QStringLiteral("这不是文本文件：") + text);
+            queued = queueText(TextCodec::decode(bytes), flags);
+        }
     } else if (!text.isEmpty()) {
         queued = queueText(text, flags);
     }
@@ -171,16 +180,14 @@ bool EspeakVoice::queueText(const QString& text, int flags) {
     return true;
 }
 
-bool EspeakVoice::queueWav(const QByteArray& bytes, int flags) {
-    const std::optional<WavSamples> wav = WavReader::read(bytes);
+bool EspeakVoice::queueWav(const QString& path, int flags) {
+    QString why;
+    std::unique_ptr<WavFile> wav = WavFile::open(path, why);
     if (!wav)
-        return fail(QStringLiteral("无法播放这个声音文件"));
+        return fail(why + QStringLiteral("：") + path);
     std::shared_ptr<Utterance> u = newUtterance(flags);
-    SampleConverter converter(wav->sampleRate, u->format);
-    converter.convert(wav->mono.data(), wav->mono.size(), u->pcm);
-    converter.finish(u->pcm);
-    u->synthesized = true;
-    u->flushed = true;
+    u->engineRate = wav->sampleRate();
+    u->wav = std::move(wav);
     {
         std::lock_guard lock(mutex);
         queue.push_back(u);
@@ -301,16 +308,21 @@ void EspeakVoice::feedQueue() {
             raw.swap(u->raw);
             synthesized = u->synthesized;
         }
-        // Converting and writing happen outside the lock, beside the engine's synthesis, in slices
-        // small enough to stay in the cache.
         qint64 heard = 0;
-        std::size_t at = 0;
-        do {
-            const std::size_t n = std::min(kSlice, raw.size() - at);
-            convert(*u, raw.data() + at, n, synthesized && at + n == raw.size());
-            heard = feed(*u);
-            at += n;
-        } while (at < raw.size());
+        if (u->wav) {
+            heard = playWav(*u);
+            synthesized = u->flushed;
+        } else {
+            // Converting and writing happen outside the lock, beside the engine's synthesis, in
+            // slices small enough to stay in the cache.
+            std::size_t at = 0;
+            do {
+                const std::size_t n = std::min(kSlice, raw.size() - at);
+                convert(*u, raw.data() + at, n, synthesized && at + n == raw.size());
+                heard = feed(*u);
+                at += n;
+            } while (at < raw.size());
+        }
         bool finished = false;
         {
             std::lock_guard lock(mutex);
@@ -338,6 +350,19 @@ void EspeakVoice::feedQueue() {
         pumpTimer.stop();
         playout.stop();
     }
+}
+
+qint64 EspeakVoice::playWav(Utterance& u) {
+    // A file takes everything at once; the device gets half a second ahead of what it plays.
+    qint64 heard = feed(u);
+    std::vector<std::int16_t> block;
+    while (!u.flushed && (u.target->isFile() || u.end() - u.sent < u.format.bytesPerSecond() / 2)) {
+        block.clear();
+        u.wav->read(kSlice, block);
+        convert(u, block.data(), block.size(), u.wav->atEnd());
+        heard = feed(u);
+    }
+    return heard;
 }
 
 void EspeakVoice::convert(Utterance& u, const std::int16_t* samples, std::size_t count, bool last) {

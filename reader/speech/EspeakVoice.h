@@ -64,12 +64,14 @@ private:
     void purge();
     std::shared_ptr<Utterance> newUtterance(int flags);
     bool queueText(const QString& text, int flags);
-    bool queueWav(const QByteArray& bytes, int flags);
+    bool queueWav(const QString& path, int flags);
     void startPump();
     void pump();
     void feedQueue();
     // `last` drains the resampler once the engine is done.
     void convert(Utterance& u, const std::int16_t* samples, std::size_t count, bool last);
+    // Reads and converts a played WAV file block by block as the output takes it.
+    qint64 playWav(Utterance& u);
     // Gives the output what it can take of the utterance; returns the stream offset heard.
     qint64 feed(Utterance& u);
     void collectEvents(Utterance& u, qint64 heard, bool all);

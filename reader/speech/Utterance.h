@@ -4,6 +4,7 @@
 #include "reader/speech/SampleConverter.h"
 #include "reader/speech/SpeechAudioStream.h"
 #include "reader/speech/SpeechMarkup.h"
+#include "reader/speech/WavFile.h"
 
 #include <QByteArray>
 #include <QString>
@@ -54,6 +55,7 @@ struct Utterance {
     std::atomic<qint64> unsent{0}; // converted bytes not yet taken by the output
 
     // output side
+    std::unique_ptr<WavFile> wav; // a played WAV file, read as it plays
     std::unique_ptr<SampleConverter> converter;
     bool flushed = false;
     QByteArray pcm;

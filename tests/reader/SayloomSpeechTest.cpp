@@ -5,6 +5,7 @@
 #include "tests/reader/SpeechEvents.h"
 #include "tests/support/TempFolder.h"
 
+#include <QAction>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -51,6 +52,41 @@ private:
     std::atomic<bool> done{false};
     std::thread thread;
 };
+
+struct BadWav {
+    const char* name;
+    QByteArray bytes;
+};
+
+class SayloomBadWav : public ::testing::TestWithParam<BadWav> {};
+
+TEST_P(SayloomBadWav, IsReportedAndLeavesTheWindowIdle) {
+    TempFolder folder;
+    FakeServices fakes;
+    Sayloom w(fakes.services(), std::make_unique<EspeakVoice>());
+    const QString path = folder.file(QStringLiteral("bad.wav"));
+    folder.write(QStringLiteral("bad.wav"), GetParam().bytes);
+    fakes.dialogs.openAnswers.push_back({path});
+    w.menuFileSpeakWave_Click();
+    waitFor([] { return false; }, 300);
+    ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
+    EXPECT_EQ(fakes.messageBox.shown[0].style, MsgBox::Critical);
+    EXPECT_EQ(fakes.messageBox.shown[0].title, QStringLiteral("友情提示"));
+    EXPECT_TRUE(fakes.messageBox.shown[0].prompt.contains(path));
+    EXPECT_FALSE(w.speaking());
+    EXPECT_FALSE(w.StopBtn->isEnabled());
+    EXPECT_TRUE(w.menuFileSpeakWave->isEnabled());
+    EXPECT_TRUE(w.menuFileOpenText->isEnabled());
+    EXPECT_TRUE(w.menuFileSaveToWave->isEnabled());
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, SayloomBadWav,
+                         ::testing::Values(BadWav{"Empty", {}},
+                                           BadWav{"Text", QByteArray("Just some words.")},
+                                           BadWav{"CutHeader", QByteArray("RIFF\x10\0\0\0WAVEfmt ")}),
+                         [](const ::testing::TestParamInfo<BadWav>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST(RealAudio, StopSkipAndSpeakPressedDuringSpeechNeverHang) {
     FakeServices fakes;

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
+#include <QSpinBox>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -267,12 +268,17 @@ TEST_F(SayloomTest, ResetRestoresEveryChoice) {
     EXPECT_EQ(fake->rate, 7);
     w->chkSpFlagNLPSpeakPunc->setChecked(true);
     w->chkSpFlagAync->setChecked(false);
-    w->SkipTxtBox->setText(QStringLiteral("4"));
+    w->UpDown1->setValue(4);
+    EXPECT_EQ(w->SkipTxtBox->text(), QStringLiteral("4"));
     w->MainTxtBox->setText(QStringLiteral("x"));
     w->SpeakBtn_Click();
     w->PauseBtn_Click();
     fake->calls.clear();
     w->ResetBtn_Click();
+    // The arrows go on from the reset count.
+    w->UpDown1->stepBy(1);
+    EXPECT_EQ(w->SkipTxtBox->text(), QStringLiteral("1"));
+    w->UpDown1->stepBy(-1);
     EXPECT_EQ(w->AudioOutputCB->currentIndex(), 0);
     EXPECT_EQ(w->VoiceCB->currentIndex(), 0);
     EXPECT_EQ(w->FormatCB->currentText(), QStringLiteral("SAFT22kHz16BitMono"));
