@@ -417,6 +417,11 @@ void Sayloom::menuFileExit_Click() {
 }
 
 void Sayloom::closeEvent(QCloseEvent* event) {
+    // The export under way uses the voice; the window closes when it is done.
+    if (exporting) {
+        event->ignore();
+        return;
+    }
     Form_Unload();
     event->accept();
     services.programExit.exit(0);

@@ -120,12 +120,15 @@ private:
     void startupFailed(const QString& description);
     void fixSize();
     void reportFileError(const QString& path, bool writing);
+    // Waits for a WAV export to end.
+    bool waitUntilExported();
 
     Services services;
     std::unique_ptr<SpeechVoice> Voice;
     int SpeakFlags = 11;
     bool Speaking = false;
     bool Paused = false;
+    bool exporting = false;
     int StartupTicks = 0;
     QString lastFileName;
     std::unique_ptr<RecentFileList> recent;

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -46,8 +47,10 @@ void Sayloom::menuFileSaveToWave_Click() {
         return;
     }
     Voice->setAllowAudioOutputFormatChangesOnNextSet(false);
+    exporting = true;
     const bool spoken = Voice->setAudioOutputStream(stream) && Voice->Speak(MainTxtBox->text(), SpeakFlags) &&
-                        Voice->WaitUntilDone(-1);
+                        waitUntilExported();
+    exporting = false;
     // Speech goes back to the device also when the export failed.
     AudioOutputCB_Click();
     if (!spoken)
@@ -57,6 +60,14 @@ void Sayloom::menuFileSaveToWave_Click() {
         return;
     }
     services.messageBox.show(QStringLiteral("WAV文件保存成功!"), MsgBox::Information, kTitle);
+}
+
+bool Sayloom::waitUntilExported() {
+    // The window repaints meanwhile; the user's input waits.
+    constexpr int kSliceMs = 50;
+    while (!Voice->WaitUntilDone(kSliceMs))
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    return true;
 }
 
 void Sayloom::menuFileSpeakWave_Click() {

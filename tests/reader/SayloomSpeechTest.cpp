@@ -6,8 +6,10 @@
 #include "tests/support/TempFolder.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -87,6 +89,33 @@ INSTANTIATE_TEST_SUITE_P(Files, SayloomBadWav,
                          [](const ::testing::TestParamInfo<BadWav>& info) {
                              return std::string(info.param.name);
                          });
+
+TEST(SayloomExport, TheWindowIsServedWhileTheFileIsWrittenAndCannotClose) {
+    TempFolder folder;
+    FakeServices fakes;
+    Sayloom w(fakes.services(), std::make_unique<EspeakVoice>());
+    QString text;
+    for (int i = 0; i < 40; ++i)
+        text += kSentences + u' ';
+    w.MainTxtBox->setText(text);
+    const QString path = folder.file(QStringLiteral("long.wav"));
+    fakes.dialogs.saveAnswers.push_back({path});
+    bool timerRan = false;
+    bool closed = true;
+    QTimer::singleShot(0, &w, [&] {
+        timerRan = true;
+        closed = w.close();
+    });
+    bool timerRanBeforeTheLastWord = false;
+    QObject::connect(w.voice(), &SpeechVoice::Word, &w, [&] { timerRanBeforeTheLastWord = timerRan; });
+    w.menuFileSaveToWave_Click();
+    EXPECT_TRUE(timerRanBeforeTheLastWord);
+    EXPECT_FALSE(closed);
+    EXPECT_EQ(fakes.programExit.exits.size(), 0u);
+    ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
+    EXPECT_EQ(fakes.messageBox.shown[0].prompt, QStringLiteral("WAV文件保存成功!"));
+    EXPECT_GT(QFileInfo(path).size(), 22050 * 2 * 30);
+}
 
 TEST(RealAudio, StopSkipAndSpeakPressedDuringSpeechNeverHang) {
     FakeServices fakes;

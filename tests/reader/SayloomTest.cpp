@@ -472,3 +472,47 @@ TEST_F(SayloomTest, MissingBackgroundKeepsThePictureAndAPresentOneIsShown) {
 }
 
 } // namespace
+
+namespace {
+
+// Positions counting CR LF as two, the slow way, over the document's text with LF breaks.
+int slowToDocument(const QString& doc, int position) {
+    int crlf = 0;
+    int at = 0;
+    while (at < doc.size() && crlf < position) {
+        crlf += doc[at] == u'\n' ? 2 : 1;
+        ++at;
+    }
+    return at;
+}
+
+int slowFromDocument(const QString& doc, int position) {
+    const int end = qMin(position, int(doc.size()));
+    return end + int(QStringView(doc).left(end).count(u'\n'));
+}
+
+TEST(TextBoxPositions, SelectionsCountEachLineBreakAsTwo) {
+    for (const QString& text : {QStringLiteral("ab\r\ncd\r\n\r\nefg\r\n"), QStringLiteral("\r\nx"),
+                                QStringLiteral("one line"), QStringLiteral("😀a\r\n你好\r\nb")}) {
+        TextBox box;
+        box.setText(text);
+        ASSERT_EQ(box.text(), text);
+        const QString doc = box.toPlainText();
+        for (int start = 0; start <= text.size() + 1; ++start) {
+            for (int length = 0; start + length <= text.size() + 2; ++length) {
+                SCOPED_TRACE(text.toStdString() + " " + std::to_string(start) + "+" + std::to_string(length));
+                box.setSelStart(start);
+                const int docStart = slowToDocument(doc, start);
+                EXPECT_EQ(box.textCursor().position(), docStart);
+                box.setSelLength(length);
+                const int docEnd = slowToDocument(doc, slowFromDocument(doc, docStart) + length);
+                EXPECT_EQ(box.textCursor().selectionStart(), docStart);
+                EXPECT_EQ(box.textCursor().selectionEnd(), docEnd);
+                EXPECT_EQ(box.selStart(), slowFromDocument(doc, docStart));
+                EXPECT_EQ(box.selLength(), slowFromDocument(doc, docEnd) - slowFromDocument(doc, docStart));
+            }
+        }
+    }
+}
+
+} // namespace
