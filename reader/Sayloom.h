@@ -4,6 +4,7 @@
 #include "platform/services/Services.h"
 #include "reader/TextBox.h"
 #include "reader/speech/SpeechVoice.h"
+#include "reader/speech/TextCodec.h"
 
 #include <QMainWindow>
 
@@ -120,6 +121,8 @@ private:
     void startupFailed(const QString& description);
     void fixSize();
     void reportFileError(const QString& path, bool writing);
+    // Shows a text file's content; a save writes the encoding it was read in.
+    void showTextFile(const QByteArray& bytes);
     // Waits for a WAV export to end.
     bool waitUntilExported();
 
@@ -131,6 +134,7 @@ private:
     bool exporting = false;
     int StartupTicks = 0;
     QString lastFileName;
+    TextCodec::Encoding textEncoding = TextCodec::Encoding::Gb18030;
     std::unique_ptr<RecentFileList> recent;
     std::unique_ptr<Frmabout> about;
     std::unique_ptr<Frmdown> download;

@@ -1,6 +1,5 @@
 #include "reader/Sayloom.h"
 
-#include "platform/core/Ansi.h"
 #include "platform/core/TextFile.h"
 #include "reader/speech/SpFileStream.h"
 #include "reader/speech/TextCodec.h"
@@ -105,7 +104,7 @@ void Sayloom::menuFileOpenText_Click() {
         reportFileError(request.fileName, false);
         return;
     }
-    MainTxtBox->setText(TextCodec::decode(file.readAll()));
+    showTextFile(file.readAll());
     const int i = recent->FindRecentFile(request.fileName);
     if (i < RecentFileList::kAbsent)
         recent->UpdateRecentFiles(i);
@@ -125,7 +124,8 @@ void Sayloom::mnusavetotxt_Click() {
     lastFileName = request.fileName;
     if (!mayOverwrite(services.messageBox, request.fileName))
         return;
-    if (!TextFile::writeBytes(request.fileName, Ansi::encode(MainTxtBox->text() + QStringLiteral("\r\n")))) {
+    const QByteArray bytes = TextCodec::encode(MainTxtBox->text() + QStringLiteral("\r\n"), textEncoding);
+    if (!TextFile::writeBytes(request.fileName, bytes)) {
         reportFileError(request.fileName, true);
         return;
     }
@@ -158,7 +158,13 @@ void Sayloom::OpenRecentFile(const QString& caption) {
         reportFileError(path, false);
         return;
     }
-    MainTxtBox->setText(TextCodec::decode(file.readAll()));
+    showTextFile(file.readAll());
+}
+
+void Sayloom::showTextFile(const QByteArray& bytes) {
+    const TextCodec::Decoded decoded = TextCodec::read(bytes);
+    MainTxtBox->setText(decoded.text);
+    textEncoding = decoded.encoding;
 }
 
 QString Sayloom::GetDirectory() const {

@@ -475,6 +475,43 @@ TEST_F(SayloomTest, MissingBackgroundKeepsThePictureAndAPresentOneIsShown) {
 
 namespace {
 
+struct EncodingCase {
+    const char* name;
+    QByteArray bytes; // "你好 there" in the encoding
+};
+
+class SayloomTextEncoding : public ::testing::TestWithParam<EncodingCase> {};
+
+TEST_P(SayloomTextEncoding, SavingWritesTheEncodingTheFileWasReadIn) {
+    TempFolder folder;
+    FakeServices fakes;
+    Sayloom w(fakes.services(), std::make_unique<FakeSpeechVoice>());
+    folder.write(QStringLiteral("in.txt"), GetParam().bytes);
+    fakes.dialogs.openAnswers.push_back({folder.file(QStringLiteral("in.txt"))});
+    w.menuFileOpenText_Click();
+    EXPECT_EQ(w.MainTxtBox->text(), QStringLiteral("你好 there"));
+    const QString out = folder.file(QStringLiteral("out.txt"));
+    fakes.dialogs.saveAnswers.push_back({out});
+    w.mnusavetotxt_Click();
+    const QByteArray crlf = GetParam().bytes.startsWith("\xFF\xFE")   ? QByteArray("\r\0\n\0", 4)
+                            : GetParam().bytes.startsWith("\xFE\xFF") ? QByteArray("\0\r\0\n", 4)
+                                                                      : QByteArray("\r\n");
+    EXPECT_EQ(folder.read(QStringLiteral("out.txt")), GetParam().bytes + crlf);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Encodings, SayloomTextEncoding,
+    ::testing::Values(EncodingCase{"Utf8", QStringLiteral("你好 there").toUtf8()},
+                      EncodingCase{"Utf8WithMark", "\xEF\xBB\xBF" + QStringLiteral("你好 there").toUtf8()},
+                      EncodingCase{"Gb18030", Ansi::encode(QStringLiteral("你好 there"))},
+                      EncodingCase{"Utf16LE", QByteArray("\xFF\xFE`O}Y \0t\0h\0e\0r\0e\0", 18)},
+                      EncodingCase{"Utf16BE", QByteArray("\xFE\xFFO`Y}\0 \0t\0h\0e\0r\0e", 18)}),
+    [](const ::testing::TestParamInfo<EncodingCase>& info) { return std::string(info.param.name); });
+
+} // namespace
+
+namespace {
+
 // Positions counting CR LF as two, the slow way, over the document's text with LF breaks.
 int slowToDocument(const QString& doc, int position) {
     int crlf = 0;
