@@ -52,6 +52,12 @@ Sayloom::Sayloom(Services services, std::unique_ptr<SpeechVoice> voice, QWidget*
     setWindowTitle(QStringLiteral("Sayloom   版本号：2.05"));
     setupControls();
     setupMenus();
+    highlightTimer = new QTimer(this);
+    highlightTimer->setSingleShot(true);
+    connect(highlightTimer, &QTimer::timeout, this, [this] {
+        highlightClock.start();
+        HighlightSpokenRange(pendingHighlight.first, pendingHighlight.second);
+    });
     connectHandlers();
     connectVoice();
     recent = std::make_unique<RecentFileList>(services.settings, QStringLiteral("Sayloom"), mlastfile,

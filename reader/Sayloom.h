@@ -6,6 +6,7 @@
 #include "reader/speech/SpeechVoice.h"
 #include "reader/speech/TextCodec.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 
 #include <array>
@@ -121,6 +122,7 @@ private:
     void startupFailed(const QString& description);
     void fixSize();
     void reportFileError(const QString& path, bool writing);
+    void showSpokenWord(int start, int length);
     // Shows a text file's content; a save writes the encoding it was read in.
     void showTextFile(const QByteArray& bytes);
     // Waits for a WAV export to end.
@@ -132,6 +134,9 @@ private:
     bool Speaking = false;
     bool Paused = false;
     bool exporting = false;
+    QTimer* highlightTimer;
+    QElapsedTimer highlightClock;
+    std::pair<int, int> pendingHighlight;
     int StartupTicks = 0;
     QString lastFileName;
     TextCodec::Encoding textEncoding = TextCodec::Encoding::Gb18030;
