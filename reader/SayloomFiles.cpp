@@ -63,7 +63,7 @@ void Sayloom::menuFileSaveToWave_Click() {
 
 bool Sayloom::waitUntilExported() {
     // The window repaints meanwhile; the user's input waits.
-    constexpr int kSliceMs = 100;
+    constexpr int kSliceMs = 250;
     while (!Voice->WaitUntilDone(kSliceMs))
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     return true;

@@ -132,7 +132,7 @@ void Sayloom::UpdateSpeakState(bool speaking, bool paused) {
 void Sayloom::showSpokenWord(int start, int length) {
     // An export reports words far faster than anyone can read them, and marking a word lays out
     // its paragraph: the box shows the latest word now and then.
-    constexpr int kExportHighlightMs = 100;
+    constexpr int kExportHighlightMs = 250;
     if (exporting && highlightClock.isValid() && highlightClock.elapsed() < kExportHighlightMs) {
         pendingHighlight = {start, length};
         if (!highlightTimer->isActive())

@@ -133,6 +133,9 @@ void addEvent(SynthContext& c, const espeak_EVENT& e) {
             change.voiceIndex = u.voiceMarks[u.marksDone++].voiceIndex;
             u.events.push_back(change);
         }
+        // After some earlier texts the library reports empty words at markup; they mark nothing.
+        if (ev.length == 0)
+            return;
     }
     u.events.push_back(std::move(ev));
 }
@@ -154,9 +157,8 @@ int synthCallback(short* wav, int count, espeak_EVENT* events) {
     auto ahead = [&] {
         return double(u.raw.size()) / c->sampleRate + double(u.unsent.load()) / u.format.bytesPerSecond();
     };
-    c->progress->wait(lock, [&] {
-        return *c->stopping || u.generation != c->generation || ahead() < EspeakEngine::kLeadSeconds;
-    });
+    const int lead = u.target->isFile() ? EspeakEngine::kFileLeadSeconds : EspeakEngine::kLeadSeconds;
+    c->progress->wait(lock, [&] { return *c->stopping || u.generation != c->generation || ahead() < lead; });
     return (*c->stopping || u.generation != c->generation) ? 1 : 0;
 }
 

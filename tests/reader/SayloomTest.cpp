@@ -1,5 +1,6 @@
 #include "reader/Sayloom.h"
 #include "platform/core/Ansi.h"
+#include "platform/core/ProgramFolder.h"
 #include "platform/testing/FakeServices.h"
 #include "reader/Frmabout.h"
 #include "reader/Frmdown.h"
@@ -11,6 +12,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -550,6 +552,21 @@ TEST(TextBoxPositions, SelectionsCountEachLineBreakAsTwo) {
             }
         }
     }
+}
+
+} // namespace
+
+namespace {
+
+TEST(SayloomLogo, IsShippedInTheProgramFolderAndShownByTheAboutWindow) {
+    QImageReader reader(ProgramFolder::file(QStringLiteral("sayloom.png")));
+    EXPECT_EQ(reader.format(), QByteArray("png"));
+    EXPECT_EQ(reader.read().size(), QSize(256, 256));
+    FakeShell shell;
+    Frmabout about(shell, nullptr);
+    const QLabel* picture = about.findChild<QLabel*>(QStringLiteral("Image1"));
+    ASSERT_NE(picture, nullptr);
+    EXPECT_FALSE(picture->pixmap().isNull());
 }
 
 } // namespace

@@ -175,6 +175,16 @@ TEST_F(SpeechTest, MarkupVoiceChangesAreReported) {
               QStringList({QStringLiteral("Hello"), QStringLiteral("world"), QStringLiteral("again")}));
 }
 
+TEST_F(SpeechTest, MarkupAfterAnEarlierUtteranceReportsOnlyItsWords) {
+    ASSERT_TRUE(voice.Speak(QStringLiteral("Hello world. This is a test."), SpeakFlag::IsNotXML));
+    events.events.clear();
+    const QString text = QStringLiteral(R"(<speak>Hello <voice name="en-us">world</voice> again.</speak>)");
+    ASSERT_TRUE(voice.Speak(text, SpeakFlag::IsXML));
+    EXPECT_EQ(heardWords(text),
+              QStringList({QStringLiteral("Hello"), QStringLiteral("world"), QStringLiteral("again")}));
+    EXPECT_EQ(events.count(QStringLiteral("voice")), 2);
+}
+
 TEST_F(SpeechTest, FileNameFlagReadsTextFilesAndPlaysWavFiles) {
     folder.write(QStringLiteral("gb.txt"),
                  QByteArray("Hello ") + QByteArray::fromHex("c4e3bac3") + " there.");
