@@ -95,7 +95,8 @@ TEST(SayloomExport, TheWindowIsServedWhileTheFileIsWrittenAndCannotClose) {
     FakeServices fakes;
     Sayloom w(fakes.services(), std::make_unique<EspeakVoice>());
     QString text;
-    for (int i = 0; i < 40; ++i)
+    // Long enough for an export of several seconds of work.
+    for (int i = 0; i < 250; ++i)
         text += kSentences + u' ';
     w.MainTxtBox->setText(text);
     const QString path = folder.file(QStringLiteral("long.wav"));
