@@ -52,6 +52,12 @@ Sayloom::Sayloom(Services services, std::unique_ptr<SpeechVoice> voice, QWidget*
     setWindowTitle(QStringLiteral("Sayloom   版本号：2.05"));
     setupControls();
     setupMenus();
+    highlightTimer = new QTimer(this);
+    highlightTimer->setSingleShot(true);
+    connect(highlightTimer, &QTimer::timeout, this, [this] {
+        highlightClock.start();
+        HighlightSpokenRange(pendingHighlight.first, pendingHighlight.second);
+    });
     connectHandlers();
     connectVoice();
     Timer1 = new QTimer(this);
@@ -385,6 +391,10 @@ void Sayloom::ResetBtn_Click() {
     chkSpFlagIsFilename->setChecked(false);
     chkSpFlagNLPSpeakPunc->setChecked(false);
     chkSpFlagPersistXML->setChecked(false);
+    {
+        const QSignalBlocker block(UpDown1);
+        UpDown1->setValue(0);
+    }
     SkipTxtBox->setText(QStringLiteral("0"));
     if (Paused && Voice)
         Voice->Resume();
@@ -409,6 +419,11 @@ void Sayloom::menuFileExit_Click() {
 }
 
 void Sayloom::closeEvent(QCloseEvent* event) {
+    // The export under way uses the voice; the window closes when it is done.
+    if (exporting) {
+        event->ignore();
+        return;
+    }
     Form_Unload();
     event->accept();
     services.programExit.exit(0);

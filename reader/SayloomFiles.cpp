@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
@@ -43,8 +44,10 @@ void Sayloom::menuFileSaveToWave_Click() {
         return;
     }
     Voice->setAllowAudioOutputFormatChangesOnNextSet(false);
+    exporting = true;
     const bool spoken = Voice->setAudioOutputStream(stream) && Voice->Speak(MainTxtBox->text(), SpeakFlags) &&
-                        Voice->WaitUntilDone(-1);
+                        waitUntilExported();
+    exporting = false;
     // Speech goes back to the device also when the export failed.
     AudioOutputCB_Click();
     if (!spoken)
@@ -54,6 +57,14 @@ void Sayloom::menuFileSaveToWave_Click() {
         return;
     }
     services.messageBox.show(QStringLiteral("WAV文件保存成功!"), MsgBox::Information, kTitle);
+}
+
+bool Sayloom::waitUntilExported() {
+    // The window repaints meanwhile; the user's input waits.
+    constexpr int kSliceMs = 250;
+    while (!Voice->WaitUntilDone(kSliceMs))
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    return true;
 }
 
 void Sayloom::menuFileSpeakWave_Click() {
@@ -66,7 +77,9 @@ void Sayloom::menuFileSpeakWave_Click() {
     lastFileName = request.fileName;
     MainTxtBox->setText(request.fileName);
     chkSpFlagIsFilename->setChecked(true);
-    SpeakBtn_Click();
+    if (!SpeakBtn_Click() && Voice)
+        services.messageBox.show(QStringLiteral("无法播放这个声音文件。\r\n") + Voice->errorDescription(),
+                                 MsgBox::Critical, kTitle);
     recent->remember(request.fileName);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Open, save, font and colour dialogs. Filters are "name|pattern|name|pattern"; the filter index
 // counts from 1. Every call returns false when the user cancels.
@@ -22,6 +23,10 @@ struct FontChoice {
     bool strikethru = false;
     int color = 0; // platform colour value, blue-green-red
 };
+
+// "Text (*.txt)|*.txt|All|*.*" as Qt's name filters "Text (*.txt)" and "All (*.*)": a name that
+// already shows its patterns keeps them once.
+QStringList qtNameFilters(const QString& filter);
 
 class CommonDialog {
 public:

@@ -7,19 +7,25 @@
 #include <QFileDialog>
 #include <QFontDialog>
 
-namespace {
-
-// "Text (*.txt)|*.txt|All|*.*" to Qt's "Text (*.txt) (*.txt);;All (*.*)".
-QStringList qtFilters(const QString& filter) {
+QStringList qtNameFilters(const QString& filter) {
     const QStringList parts = filter.split(u'|');
     QStringList out;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        QString patterns = parts[i + 1];
-        patterns.replace(u';', u' ');
-        out.append(parts[i] + QStringLiteral(" (") + patterns + u')');
+        const QString& raw = parts[i + 1];
+        const QString spaced = QString(raw).replace(u';', u' ');
+        QString name = parts[i].trimmed();
+        for (const QString& shown : {QStringLiteral("(") + raw + u')', QStringLiteral("(") + spaced + u')'}) {
+            if (name.endsWith(shown)) {
+                name = name.chopped(shown.size()).trimmed();
+                break;
+            }
+        }
+        out.append(name + QStringLiteral(" (") + spaced + u')');
     }
     return out;
 }
+
+namespace {
 
 bool runFileDialog(FileDialogRequest& request, QFileDialog::AcceptMode mode) {
     QFileDialog dialog(QApplication::activeWindow(), request.title, request.initialDir);
@@ -27,7 +33,7 @@ bool runFileDialog(FileDialogRequest& request, QFileDialog::AcceptMode mode) {
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     // The callers ask their own overwrite question.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    const QStringList filters = qtFilters(request.filter);
+    const QStringList filters = qtNameFilters(request.filter);
     if (!filters.isEmpty()) {
         dialog.setNameFilters(filters);
         dialog.selectNameFilter(filters.value(qBound(1, request.filterIndex, int(filters.size())) - 1));
