@@ -1,9 +1,11 @@
 #include "platform/word/DocxWriter.h"
 #include "platform/word/WordSelection.h"
 #include "tests/support/TempFolder.h"
+#include "tests/word/SmallDisk.h"
 
 #include <zip.h>
 
+#include <QRandomGenerator>
 #include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
@@ -113,6 +115,66 @@ TEST(DocxWriter, PackageHoldsContentTypesRelationshipsAndTheDocument) {
     EXPECT_TRUE(readPart(path, "[Content_Types].xml").contains("wordprocessingml.document.main+xml"));
     EXPECT_TRUE(readPart(path, "_rels/.rels").contains("Target=\"word/document.xml\""));
     EXPECT_TRUE(readPart(path, "word/document.xml").contains("如果 hello"));
+}
+
+// Many fields in changing formats, and letters that deflate packs poorly.
+WordDocument largeDocument(int fields) {
+    WordDocument doc;
+    WordSelection sel(doc);
+    QRandomGenerator random(7);
+    for (int i = 0; i < fields; ++i) {
+        QString word;
+        for (int k = 0; k < 8; ++k)
+            word += QChar(u'a' + random.bounded(26));
+        sel.addEmptyField();
+        sel.typeText(u"eq \\A(["_s + word + u"],"_s + word + u')');
+        sel.moveLeft(int(word.size()) * 2 + 3);
+        sel.moveRight(int(word.size()), true);
+        sel.setFontColor(i % 3 == 0 ? 16711680 : 255);
+        sel.setFontSize(10 + i % 7);
+        sel.moveRight(int(word.size()) + 5);
+        sel.updateFields();
+        sel.typeText(i % 10 == 9 ? u"\r\n"_s : u" "_s);
+    }
+    return doc;
+}
+
+TEST(DocxWriter, StreamedDocumentIsTheWholeMarkup) {
+    TempFolder folder;
+    const WordDocument doc = largeDocument(20'000);
+    const QString path = folder.file(u"large.docx"_s);
+    QString error;
+    ASSERT_TRUE(writeDocx(doc, path, &error)) << error.toStdString();
+    const QByteArray stored = readPart(path, "word/document.xml");
+    EXPECT_GT(stored.size(), 1'000'000);
+    EXPECT_EQ(stored, documentXml(doc));
+    EXPECT_EQ(outline(stored, &error).count(u"ruby"_s), 20'000);
+    EXPECT_TRUE(error.isEmpty()) << error.toStdString();
+}
+
+// On a full disk the writer says so, and the folder holds what it held before: no new or cut file.
+TEST(DocxWriter, FullDiskIsReportedAndLeavesNoPartialFile) {
+    for (const bool formerFile : {false, true}) {
+        SCOPED_TRACE(formerFile ? "over a former file" : "new file");
+        SmallDisk disk(64);
+        if (!disk.ready())
+            GTEST_SKIP() << disk.whyNot();
+        const QString path = disk.file(u"out.docx"_s);
+        if (formerFile) {
+            QFile old(path);
+            ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+            old.write("former");
+        }
+        QString error;
+        EXPECT_FALSE(writeDocx(largeDocument(5'000), path, &error));
+        EXPECT_FALSE(error.isEmpty());
+        EXPECT_EQ(disk.entries(), formerFile ? QStringList{u"out.docx"_s} : QStringList{});
+        if (formerFile) {
+            QFile kept(path);
+            ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+            EXPECT_EQ(kept.readAll(), "former");
+        }
+    }
 }
 
 TEST(DocxWriter, UnwritablePathIsReported) {
