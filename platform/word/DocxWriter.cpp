@@ -42,15 +42,43 @@ QString xmlText(QStringView text) {
     return out;
 }
 
+QString styleId(int font) {
+    return u'F' + QString::number(font);
+}
+
+void writeFormat(QXmlStreamWriter& xml, const WordFont& f) {
+    xml.writeStartElement(QStringLiteral("w:rPr"));
+    if (!f.name.isEmpty()) {
+        const QString name = xmlText(f.name);
+        xml.writeEmptyElement(QStringLiteral("w:rFonts"));
+        for (const char* script : {"w:ascii", "w:hAnsi", "w:eastAsia", "w:cs"})
+            xml.writeAttribute(QString::fromLatin1(script), name);
+    }
+    if (f.color) {
+        xml.writeEmptyElement(QStringLiteral("w:color"));
+        xml.writeAttribute(QStringLiteral("w:val"), bgrToQColor(*f.color).name().mid(1).toUpper());
+    }
+    if (f.halfPoints > 0) {
+        const QString h = QString::number(f.halfPoints);
+        xml.writeEmptyElement(QStringLiteral("w:sz"));
+        xml.writeAttribute(QStringLiteral("w:val"), h);
+        xml.writeEmptyElement(QStringLiteral("w:szCs"));
+        xml.writeAttribute(QStringLiteral("w:val"), h);
+    }
+    xml.writeEndElement();
+}
+
+const char kDeclaration[] = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n";
+const char kMainNamespace[] = "http://schemas.openxmlformats.org/wordprocessingml/2006/main";
+
 // The markup of word/document.xml, made a step at a time.
 class BodyWriter {
 public:
     explicit BodyWriter(const WordDocument& d) : doc(d), xml(&markup) {
         // Written to a string the writer declares no encoding; the archive holds UTF-8.
-        out = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n";
+        out = kDeclaration;
         xml.writeStartElement(QStringLiteral("w:document"));
-        xml.writeAttribute(QStringLiteral("xmlns:w"),
-                           QStringLiteral("http://schemas.openxmlformats.org/wordprocessingml/2006/main"));
+        xml.writeAttribute(QStringLiteral("xmlns:w"), QString::fromLatin1(kMainNamespace));
         xml.writeStartElement(QStringLiteral("w:body"));
         xml.writeStartElement(QStringLiteral("w:p"));
     }
@@ -119,28 +147,13 @@ private:
         xml.writeEndElement();
     }
 
+    // A run's format is a character style of its own, so its properties are written once.
     void properties(int font) {
-        const WordFont& f = doc.font(font);
-        if (f.name.isEmpty() && !f.color && f.halfPoints <= 0)
+        if (doc.font(font) == WordFont())
             return;
         xml.writeStartElement(QStringLiteral("w:rPr"));
-        if (!f.name.isEmpty()) {
-            const QString name = xmlText(f.name);
-            xml.writeEmptyElement(QStringLiteral("w:rFonts"));
-            for (const char* script : {"w:ascii", "w:hAnsi", "w:eastAsia", "w:cs"})
-                xml.writeAttribute(QString::fromLatin1(script), name);
-        }
-        if (f.color) {
-            xml.writeEmptyElement(QStringLiteral("w:color"));
-            xml.writeAttribute(QStringLiteral("w:val"), bgrToQColor(*f.color).name().mid(1).toUpper());
-        }
-        if (f.halfPoints > 0) {
-            const QString h = QString::number(f.halfPoints);
-            xml.writeEmptyElement(QStringLiteral("w:sz"));
-            xml.writeAttribute(QStringLiteral("w:val"), h);
-            xml.writeEmptyElement(QStringLiteral("w:szCs"));
-            xml.writeAttribute(QStringLiteral("w:val"), h);
-        }
+        xml.writeEmptyElement(QStringLiteral("w:rStyle"));
+        xml.writeAttribute(QStringLiteral("w:val"), styleId(font));
         xml.writeEndElement();
     }
 
@@ -178,10 +191,15 @@ private:
         runOpen = false;
     }
 
-    void writeRuns(const std::vector<WordRun>& runs) {
+    // Word processors other than Word ignore the character style of ruby text, so its run takes
+    // the format itself.
+    void writeRuns(const std::vector<WordRun>& runs, bool rubyText) {
         for (const WordRun& run : runs) {
             xml.writeStartElement(QStringLiteral("w:r"));
-            properties(run.font);
+            if (rubyText && !(doc.font(run.font) == WordFont()))
+                writeFormat(xml, doc.font(run.font));
+            else
+                properties(run.font);
             xml.writeStartElement(QStringLiteral("w:t"));
             xml.writeAttribute(QStringLiteral("xml:space"), QStringLiteral("preserve"));
             xml.writeCharacters(xmlText(run.text));
@@ -232,10 +250,10 @@ private:
         xml.writeAttribute(QStringLiteral("w:val"), QStringLiteral("en-US"));
         xml.writeEndElement();
         xml.writeStartElement(QStringLiteral("w:rt"));
-        writeRuns({top});
+        writeRuns({top}, true);
         xml.writeEndElement();
         xml.writeStartElement(QStringLiteral("w:rubyBase"));
-        writeRuns(result.bottom);
+        writeRuns(result.bottom, false);
         xml.writeEndElement();
         xml.writeEndElement();
         xml.writeEndElement();
@@ -320,7 +338,17 @@ const char kContentTypes[] =
     "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
     "<Override PartName=\"/word/document.xml\" "
     "ContentType=\"application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml\"/>"
+    "<Override PartName=\"/word/styles.xml\" "
+    "ContentType=\"application/vnd.openxmlformats-officedocument.wordprocessingml.styles+xml\"/>"
     "</Types>";
+
+const char kDocumentRelationships[] =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+    "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+    "<Relationship Id=\"rId1\" "
+    "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles\" "
+    "Target=\"styles.xml\"/>"
+    "</Relationships>";
 
 const char kRelationships[] =
     "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
@@ -349,6 +377,25 @@ bool addPart(zip_t* archive, const char* name, zip_source_t* source) {
 
 } // namespace
 
+QByteArray stylesXml(const WordDocument& document) {
+    QString markup;
+    QXmlStreamWriter xml(&markup);
+    xml.writeStartElement(QStringLiteral("w:styles"));
+    xml.writeAttribute(QStringLiteral("xmlns:w"), QString::fromLatin1(kMainNamespace));
+    for (int font = 1; font < document.fontCount(); ++font) {
+        xml.writeStartElement(QStringLiteral("w:style"));
+        xml.writeAttribute(QStringLiteral("w:type"), QStringLiteral("character"));
+        xml.writeAttribute(QStringLiteral("w:customStyle"), QStringLiteral("1"));
+        xml.writeAttribute(QStringLiteral("w:styleId"), styleId(font));
+        xml.writeEmptyElement(QStringLiteral("w:name"));
+        xml.writeAttribute(QStringLiteral("w:val"), styleId(font));
+        writeFormat(xml, document.font(font));
+        xml.writeEndElement();
+    }
+    xml.writeEndDocument();
+    return kDeclaration + markup.toUtf8();
+}
+
 QByteArray documentXml(const WordDocument& document) {
     BodyWriter writer(document);
     while (!writer.finished())
@@ -371,10 +418,18 @@ bool writeDocx(const WordDocument& document, const QString& path, QString* error
     zip_source_t* bodySource = zip_source_function(archive, &BodySource::callback, body);
     if (!bodySource)
         delete body;
-    bool added = addPart(archive, "[Content_Types].xml",
-                         zip_source_buffer(archive, kContentTypes, sizeof kContentTypes - 1, 0)) &&
-                 addPart(archive, "_rels/.rels",
-                         zip_source_buffer(archive, kRelationships, sizeof kRelationships - 1, 0));
+    const QByteArray styles = stylesXml(document);
+    const std::pair<const char*, QByteArrayView> fixed[] = {
+        {"[Content_Types].xml", QByteArrayView(kContentTypes, sizeof kContentTypes - 1)},
+        {"_rels/.rels", QByteArrayView(kRelationships, sizeof kRelationships - 1)},
+        {"word/_rels/document.xml.rels",
+         QByteArrayView(kDocumentRelationships, sizeof kDocumentRelationships - 1)},
+        {"word/styles.xml", QByteArrayView(styles)},
+    };
+    bool added = true;
+    for (const auto& [name, data] : fixed)
+        added = added &&
+                addPart(archive, name, zip_source_buffer(archive, data.data(), zip_uint64_t(data.size()), 0));
     if (added)
         added = addPart(archive, "word/document.xml", bodySource);
     else if (bodySource)

@@ -18,6 +18,8 @@
 
 #include <QXmlStreamReader>
 
+#include <map>
+
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -220,9 +222,33 @@ struct Ruby {
     std::vector<RubyRun> base;
 };
 
-std::vector<Ruby> rubies(const QByteArray& xml) {
-    std::vector<Ruby> out;
+// The formats of the character styles, by style id.
+std::map<QString, RubyRun> characterStyles(const QByteArray& xml) {
+    std::map<QString, RubyRun> out;
     QXmlStreamReader reader(xml);
+    RubyRun* style = nullptr;
+    while (!reader.atEnd()) {
+        if (reader.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const auto name = reader.qualifiedName();
+        const auto attributes = reader.attributes();
+        if (name == u"w:style")
+            style = &out[attributes.value(u"w:styleId"_s).toString()];
+        else if (style && name == u"w:rFonts")
+            style->font = attributes.value(u"w:ascii"_s).toString();
+        else if (style && name == u"w:color")
+            style->color = attributes.value(u"w:val"_s).toString();
+        else if (style && name == u"w:sz")
+            style->halfPoints = attributes.value(u"w:val"_s).toString();
+    }
+    return out;
+}
+
+// The rubies of the document, each run with its format, set directly or through its style.
+std::vector<Ruby> rubies(const WordDocument& doc) {
+    const std::map<QString, RubyRun> styles = characterStyles(stylesXml(doc));
+    std::vector<Ruby> out;
+    QXmlStreamReader reader(documentXml(doc));
     std::vector<RubyRun>* line = nullptr;
     while (!reader.atEnd()) {
         const auto token = reader.readNext();
@@ -246,6 +272,8 @@ std::vector<Ruby> rubies(const QByteArray& xml) {
             line->emplace_back();
         else if (!line || line->empty())
             continue;
+        else if (name == u"w:rStyle" && styles.count(value))
+            line->back() = styles.at(value);
         else if (name == u"w:rFonts")
             line->back().font = reader.attributes().value(u"w:ascii"_s).toString();
         else if (name == u"w:color")
@@ -286,7 +314,7 @@ TEST_P(WordExportShortWords, TranscriptionKeepsItsFormat) {
     ASSERT_EQ(
         WordExport::run(word, Recognition::scannedText(u"a on"_s), c.above, list, progress, events).fields,
         2);
-    const std::vector<Ruby> found = rubies(documentXml(*word.activeDocument()));
+    const std::vector<Ruby> found = rubies(*word.activeDocument());
     ASSERT_EQ(found.size(), 2u);
     const std::pair<QString, QString> words[] = {{u"a"_s, u"@"_s}, {u"on"_s, u"Qn"_s}};
     for (std::size_t k = 0; k < 2; ++k) {

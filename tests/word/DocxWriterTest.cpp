@@ -106,15 +106,26 @@ TEST(DocxWriter, CharactersXmlCannotHoldAreLeftOut) {
     EXPECT_EQ(got, (QStringList{u"p"_s, u"t=x"_s + QString::fromUcs4(U"\U0001F600", 1)}));
 }
 
-TEST(DocxWriter, PackageHoldsContentTypesRelationshipsAndTheDocument) {
+TEST(DocxWriter, PackageHoldsContentTypesRelationshipsStylesAndTheDocument) {
     TempFolder folder;
     WordDocument doc;
-    WordSelection(doc).typeText(u"如果 hello"_s);
+    WordSelection sel(doc);
+    sel.typeText(u"如果 hello"_s);
+    sel.moveLeft(5, true);
+    sel.setFontName(u"Times New Roman"_s);
     const QString path = folder.file(u"out.docx"_s);
     ASSERT_TRUE(writeDocx(doc, path));
-    EXPECT_TRUE(readPart(path, "[Content_Types].xml").contains("wordprocessingml.document.main+xml"));
+    const QByteArray types = readPart(path, "[Content_Types].xml");
+    EXPECT_TRUE(types.contains("wordprocessingml.document.main+xml"));
+    EXPECT_TRUE(types.contains("wordprocessingml.styles+xml"));
     EXPECT_TRUE(readPart(path, "_rels/.rels").contains("Target=\"word/document.xml\""));
-    EXPECT_TRUE(readPart(path, "word/document.xml").contains("如果 hello"));
+    EXPECT_TRUE(readPart(path, "word/_rels/document.xml.rels").contains("Target=\"styles.xml\""));
+    const QByteArray document = readPart(path, "word/document.xml");
+    EXPECT_TRUE(document.contains("如果 </w:t>"));
+    EXPECT_TRUE(document.contains("<w:rStyle w:val=\"F1\"/></w:rPr><w:t xml:space=\"preserve\">hello"));
+    EXPECT_TRUE(
+        readPart(path, "word/styles.xml")
+            .contains("w:styleId=\"F1\"><w:name w:val=\"F1\"/><w:rPr><w:rFonts w:ascii=\"Times New Roman\""));
 }
 
 // Many fields in changing formats, and letters that deflate packs poorly.
