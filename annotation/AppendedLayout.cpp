@@ -1,5 +1,6 @@
 #include "annotation/AppendedLayout.h"
 
+#include "annotation/HtmlPage.h"
 #include "annotation/InlineLayout.h"
 #include "annotation/PhoneticFont.h"
 #include "annotation/Progress.h"
@@ -40,14 +41,14 @@ void append(RichTextBox& editor, const QStringList& transcriptions, const Inline
 
 QString pageBody(const QString& scanned, const QStringList& transcriptions, const InlineStyle& style) {
     const bool unicode = Module1::phoneticFontName != PhoneticFont::family();
-    QString body = Vb::replaceAll(scanned, QStringLiteral("\r\n"), QStringLiteral("<br>"));
+    QString body = Vb::replaceAll(HtmlPage::escape(scanned), QStringLiteral("\r\n"), QStringLiteral("<br>"));
     body += unicode ? QStringLiteral("<br><hr><span class=pronounce1>")
                     : QStringLiteral("<br><hr><span class=pronounce>");
     for (const QString& t : transcriptions) {
         if (Vb::trim(t).isEmpty())
             continue;
-        body += style.leftBracket + (unicode ? Module1::ToHtmlEntities(t) : t) + style.rightBracket +
-                style.separator;
+        body += style.leftBracket + (unicode ? Module1::ToHtmlEntities(t) : HtmlPage::escape(t)) +
+                style.rightBracket + style.separator;
     }
     return body;
 }

@@ -19,6 +19,12 @@ QString header(int n1, int n2) {
            QStringLiteral("--></style><body bgcolor=#ffffff>");
 }
 
+QString escape(QStringView text) {
+    QString out = text.toString().toHtmlEscaped();
+    out.replace(u'\'', QStringLiteral("&#39;"));
+    return out;
+}
+
 QString path() {
     return ProgramFolder::file(QStringLiteral("tmpHTML.htm"));
 }

@@ -11,6 +11,10 @@ namespace HtmlPage {
 // (the phonetic font), both in px.
 QString header(int n1, int n2);
 
+// Document text as page text: "&", "<", ">" and both quotes as entities, so the text never becomes
+// markup.
+QString escape(QStringView text);
+
 // Writes header, body and tail as one line followed by CR LF, in the ANSI code page, into the program
 // folder, then hands the page to the shell to open. A page that could not be written is not opened,
 // so no page of an earlier run shows in its place; returns false then.

@@ -1,5 +1,6 @@
 #include "annotation/InlineLayout.h"
 
+#include "annotation/HtmlPage.h"
 #include "annotation/PhoneticFont.h"
 #include "annotation/Progress.h"
 #include "lexicon/Module1.h"
@@ -21,17 +22,21 @@ void insert(RichTextBox& editor, const QStringList& transcriptions, const QList<
             const InlineStyle& style, ProgressReporter& progress) {
     const QString stage = QStringLiteral("植入音标：");
     const qsizetype count = qMin(transcriptions.size(), ends.size());
-    editor.beginEditBlock();
-    for (qsizetype k = count - 1; k >= 0; --k) {
-        if (!Module1::stopInsertFlag)
-            break;
-        progress.report(stage, static_cast<double>(k) / static_cast<double>(ends.size()));
-        editor.setSelStart(ends[k] - 1);
-        editor.setSelFontName(style.fontName);
-        editor.setSelColor(style.color);
-        editor.setSelFontSize(style.size);
-        editor.setSelText(style.leftBracket + transcriptions[k] + style.rightBracket + style.separator);
+    QList<int> positions;
+    QStringList texts;
+    positions.reserve(count);
+    texts.reserve(count);
+    for (qsizetype k = 0; k < count; ++k) {
+        positions.append(ends[k] - 1);
+        texts.append(style.leftBracket + transcriptions[k] + style.rightBracket + style.separator);
     }
+    editor.beginEditBlock();
+    editor.insertEach(positions, texts, style.fontName, style.size, style.color, [&](qsizetype k) {
+        if (!Module1::stopInsertFlag)
+            return false;
+        progress.report(stage, static_cast<double>(k) / static_cast<double>(ends.size()));
+        return true;
+    });
     editor.endEditBlock();
     progress.finish();
 }
@@ -45,13 +50,13 @@ QString pageBody(const QString& scanned, const QStringList& transcriptions, cons
     for (qsizetype k = 0; k < count; ++k) {
         // Positions only grow along the queue; a position past the text inserts at its end.
         const qsizetype at = qBound(from, static_cast<qsizetype>(ends[k] - 1), scanned.size());
-        body += QStringView(scanned).mid(from, at - from);
+        body += HtmlPage::escape(QStringView(scanned).mid(from, at - from));
         body += QStringLiteral("<span class=pronounce1>") + style.leftBracket +
                 Module1::ToHtmlEntities(transcriptions[k]) + style.rightBracket + style.separator +
                 QStringLiteral("</span>");
         from = at;
     }
-    body += QStringView(scanned).mid(from);
+    body += HtmlPage::escape(QStringView(scanned).mid(from));
     return body;
 }
 

@@ -1,5 +1,6 @@
 #include "annotation/InterlinearLayout.h"
 
+#include "annotation/HtmlPage.h"
 #include "annotation/PhoneticFont.h"
 #include "annotation/Progress.h"
 #include "annotation/WordScanner.h"
@@ -99,9 +100,10 @@ QString pageBody(const QStringList& text, const QStringList& phonetic, bool up) 
     QString body;
     for (qsizetype k = 0; k < text.size(); ++k) {
         const QString& raw = k < phonetic.size() ? phonetic[k] : QString();
-        const QString phon =
-            open + (unicode ? Module1::ToHtmlEntities(raw) : raw) + QStringLiteral("</span><br>");
-        body += up ? phon + text[k] + QStringLiteral("<br>") : text[k] + QStringLiteral("<br>") + phon;
+        const QString phon = open + (unicode ? Module1::ToHtmlEntities(raw) : HtmlPage::escape(raw)) +
+                             QStringLiteral("</span><br>");
+        const QString line = HtmlPage::escape(text[k]);
+        body += up ? phon + line + QStringLiteral("<br>") : line + QStringLiteral("<br>") + phon;
     }
     return body;
 }

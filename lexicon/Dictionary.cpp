@@ -3,6 +3,7 @@
 
 #include "platform/core/Ansi.h"
 #include "platform/core/ProgramFolder.h"
+#include "platform/core/TextFile.h"
 #include "platform/services/MessageBox.h"
 #include "platform/services/ProgramExit.h"
 
@@ -36,8 +37,10 @@ namespace Module1 {
 std::int32_t foundWordIndex = 0;
 
 void LoadDictionary(WordList& list, MessageBox& messageBox, ProgramExit& exit) {
-    QFile file(ProgramFolder::file(QStringLiteral("dictionary.txt")));
-    if (!file.open(QIODevice::ReadOnly)) {
+    // A word list read only in part would pass for a whole one; it is refused as a missing one is.
+    const std::optional<QByteArray> bytes =
+        TextFile::readBytes(ProgramFolder::file(QStringLiteral("dictionary.txt")));
+    if (!bytes) {
         messageBox.show(QStringLiteral("软件的字典文件dictionary.txt没有找到！\r\n"
                                        "查找音标的高速算法无法生效！\r\n"
                                        "请重新安装。程序将退出！"),
@@ -45,30 +48,31 @@ void LoadDictionary(WordList& list, MessageBox& messageBox, ProgramExit& exit) {
         exit.exit(0);
         return;
     }
-    list.add(splitLines(Ansi::decode(file.readAll())));
+    list.add(splitLines(Ansi::decode(*bytes)));
 }
 
 namespace {
-// Words of a text are mostly lower case already; skip the copy then.
-QString lowered(const QString& word) {
+// Words of a text are mostly lower case already; they are looked up without a copy.
+template <typename Lookup> auto withLowered(const QString& word, Lookup lookup) {
     for (const QChar c : word) {
         if ((c >= u'A' && c <= u'Z') || c.unicode() > 0x7F)
-            return word.toLower();
+            return lookup(QStringView(word.toLower()));
     }
-    return word;
+    return lookup(QStringView(word));
 }
 } // namespace
 
 QString LookupPhoneticFast(const WordList& list, const QString& word) {
-    // A plain search of the sorted keys. Probing one place past the last entry as an empty key
-    // would send the search past the end and miss entries there.
-    const qsizetype i = list.firstIndexOf(lowered(word));
+    // An exact probe of the keys. A binary search probing one place past the last entry as an empty
+    // key would miss entries there.
+    qsizetype i = -1;
+    QString result = withLowered(word, [&](QStringView key) { return list.firstPhonetic(key, i); });
     foundWordIndex = i < 0 ? 0 : static_cast<std::int32_t>(i);
-    return i < 0 ? QString() : list.phonetic(i);
+    return result;
 }
 
 QString LookupMeaningFast(const WordList& list, const QString& word) {
-    const qsizetype i = list.firstIndexOf(lowered(word));
+    const qsizetype i = withLowered(word, [&](QStringView key) { return list.firstIndexOf(key); });
     return i < 0 ? QString() : withoutLineBreaks(list.meaning(i));
 }
 

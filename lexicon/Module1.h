@@ -87,6 +87,6 @@ void DeriveBrackets();
 // the defaults and derives the brackets. A missing file leaves only the defaults.
 void ReadSettings();
 // Rewrites canshushezhi.txt from the settings; false when it cannot be written.
-bool WriteSettings();
+[[nodiscard]] bool WriteSettings();
 
 } // namespace Module1

@@ -104,7 +104,8 @@ void ReadSettings() {
     setIfEmpty(notationCheck, QStringLiteral("yes"));
     canshu7Flag = true;
     setIfEmpty(phoneticFontName, QStringLiteral("Lucida Sans Unicode"));
-    if (phoneticFontSize == 0)
+    // A size no font dialog offers (a hand-edited or damaged file) falls back to the default.
+    if (phoneticFontSize < 2 || phoneticFontSize > 72)
         phoneticFontSize = 15;
 }
 

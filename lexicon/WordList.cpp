@@ -33,13 +33,17 @@ void fieldRange(const QString& line, int n, qsizetype& from, qsizetype& length) 
 
 qsizetype WordList::add(const QStringList& lines) {
     const size_t before = entries.size();
+    entries.reserve(before + static_cast<size_t>(lines.size()));
     for (const QString& line : lines) {
         const qsizetype equals = line.indexOf(u'=');
         if (equals < 0 || !line.contains(u'|'))
             continue;
         Entry e;
         e.line = line;
-        e.key = line.first(equals).toLower();
+        e.key = line.first(equals);
+        if (std::any_of(e.key.cbegin(), e.key.cend(),
+                        [](QChar c) { return c.isUpper() || c.unicode() > 0x7F; }))
+            e.key = e.key.toLower();
         fieldRange(line, 1, e.meaningFrom, e.meaningLength);
         qsizetype phoneticFrom = 0;
         qsizetype phoneticLength = -1;
@@ -48,19 +52,19 @@ qsizetype WordList::add(const QStringList& lines) {
             e.phonetic = line.sliced(phoneticFrom, phoneticLength);
         entries.push_back(std::move(e));
     }
-    // Lines already in the list come first among equal keys, new ones in the order read.
-    std::stable_sort(entries.begin(), entries.end(),
-                     [](const Entry& a, const Entry& b) { return a.key < b.key; });
-    firstIndex.clear();
-    firstIndex.reserve(static_cast<qsizetype>(entries.size()));
-    for (size_t i = entries.size(); i-- > 0;)
-        firstIndex.insert(entries[i].key, static_cast<qsizetype>(i));
+    // Lines already in the list come first among equal keys, new ones in the order read. The shipped
+    // file is sorted already, and the check is far cheaper than the sort.
+    const auto byKey = [](const Entry& a, const Entry& b) { return a.key < b.key; };
+    if (!std::is_sorted(entries.begin(), entries.end(), byKey))
+        std::stable_sort(entries.begin(), entries.end(), byKey);
+    rebuildIndex();
     return static_cast<qsizetype>(entries.size() - before);
 }
 
 void WordList::clear() {
     entries.clear();
-    firstIndex.clear();
+    table.clear();
+    mask = 0;
 }
 
 QString WordList::meaning(qsizetype i) const {
@@ -72,6 +76,69 @@ QString WordList::phonetic(qsizetype i) const {
     return entries[static_cast<size_t>(i)].phonetic;
 }
 
-qsizetype WordList::firstIndexOf(const QString& lowerKey) const {
-    return firstIndex.value(lowerKey, -1);
+std::uint32_t WordList::hashOf(QStringView key) {
+    // FNV-1a over the code units: keys are short, and this mixes well enough at half load.
+    std::uint32_t h = 2166136261u;
+    for (const QChar c : key)
+        h = (h ^ c.unicode()) * 16777619u;
+    return h ^ (h >> 15);
+}
+
+void WordList::rebuildIndex() {
+    std::uint32_t size = 16;
+    while (size < entries.size() + entries.size() / 2)
+        size *= 2;
+    table = std::vector<Slot>(size);
+    mask = size - 1;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        // Equal keys are adjacent: only the first of each run gets a slot.
+        if (i > 0 && entries[i].key == entries[i - 1].key)
+            continue;
+        const QString& key = entries[i].key;
+        const std::uint32_t h = hashOf(key);
+        std::uint32_t at = h & mask;
+        while (table[at].index >= 0)
+            at = (at + 1) & mask;
+        Slot& slot = table[at];
+        slot.index = static_cast<std::int32_t>(i);
+        slot.hash = h;
+        slot.length = static_cast<std::uint16_t>(std::min<qsizetype>(key.size(), 0xFFFF));
+        std::copy_n(key.utf16(), std::min<qsizetype>(key.size(), Slot::kKey), slot.key);
+        slot.phonetic = entries[i].phonetic;
+    }
+}
+
+const WordList::Slot* WordList::find(QStringView key) const {
+    if (table.empty())
+        return nullptr;
+    const std::uint32_t h = hashOf(key);
+    const auto length = static_cast<size_t>(key.size());
+    for (std::uint32_t at = h & mask;; at = (at + 1) & mask) {
+        const Slot& slot = table[at];
+        if (slot.index < 0)
+            return nullptr;
+        if (slot.hash != h || slot.length != length)
+            continue;
+        if (length <= Slot::kKey) {
+            if (std::equal(key.utf16(), key.utf16() + length, slot.key))
+                return &slot;
+        } else if (entries[static_cast<size_t>(slot.index)].key == key) {
+            return &slot;
+        }
+    }
+}
+
+qsizetype WordList::firstIndexOf(QStringView lowerKey) const {
+    const Slot* slot = find(lowerKey);
+    return slot ? slot->index : -1;
+}
+
+QString WordList::firstPhonetic(QStringView lowerKey, qsizetype& index) const {
+    const Slot* slot = find(lowerKey);
+    if (!slot) {
+        index = -1;
+        return {};
+    }
+    index = slot->index;
+    return slot->phonetic;
 }

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QHash>
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
 #include <vector>
 
 // The in-memory word list: lines of the form key=...|meaning|transcription, kept whole and ordered by
@@ -27,7 +27,9 @@ public:
     QString phonetic(qsizetype i) const;
 
     // Index of the first entry whose key equals `lowerKey`, or -1.
-    qsizetype firstIndexOf(const QString& lowerKey) const;
+    qsizetype firstIndexOf(QStringView lowerKey) const;
+    // The transcription of that entry, and its index (-1 when there is none).
+    QString firstPhonetic(QStringView lowerKey, qsizetype& index) const;
 
 private:
     struct Entry {
@@ -38,7 +40,22 @@ private:
         // Kept whole: the transcription is read once per annotated word.
         QString phonetic;
     };
+    // One slot per key, open addressing. The key's first code units are kept in the slot, so a probe
+    // usually decides without touching the entry; the transcription sits beside them.
+    struct Slot {
+        static constexpr int kKey = 11;
+        std::int32_t index = -1; // first entry with the key; -1: empty slot
+        std::uint32_t hash = 0;
+        std::uint16_t length = 0;
+        char16_t key[kKey] = {};
+        QString phonetic;
+    };
+
+    static std::uint32_t hashOf(QStringView key);
+    const Slot* find(QStringView key) const;
+    void rebuildIndex();
+
     std::vector<Entry> entries;
-    // Each key's first index, rebuilt after every add: a lookup is one probe, not a search.
-    QHash<QString, qsizetype> firstIndex;
+    std::vector<Slot> table;
+    std::uint32_t mask = 0;
 };

@@ -54,8 +54,6 @@ Sayloom::Sayloom(Services services, std::unique_ptr<SpeechVoice> voice, QWidget*
     setupMenus();
     connectHandlers();
     connectVoice();
-    recent = std::make_unique<RecentFileList>(services.settings, QStringLiteral("Sayloom"), mlastfile,
-                                              mnuclearfile);
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
@@ -159,14 +157,12 @@ void Sayloom::setupMenus() {
     menuFileSaveToWave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     mnusavetotxt = action(file, "mnusavetotxt", QStringLiteral("另存为文本文件"));
     file->addSeparator();
-    for (int i = 0; i < 4; ++i) {
-        mlastfile[i] = file->addAction(i == 0 ? RecentFileList::placeholder() : QString::number(i + 1));
-        mlastfile[i]->setObjectName(QStringLiteral("mlastfile") + QString::number(i));
-        mlastfile[i]->setVisible(i == 0);
-        connect(mlastfile[i], &QAction::triggered, this, [this, i] { mlastfile_Click(i); });
-    }
     mnuclearfile = action(file, "mnuclearfile", QStringLiteral("清除文件列表记录"));
     mnuclearfile->setVisible(false);
+    recent = std::make_unique<RecentFileList>(services.settings, QStringLiteral("Sayloom"), *file,
+                                              mnuclearfile, QStringLiteral("mlastfile%1"),
+                                              [this](int i) { mlastfile_Click(i); });
+    mlastfile = recent->menuItems();
     file->addSeparator();
     menuFileExit = action(file, "menuFileExit", QStringLiteral("退出程序"));
     menuFileExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/core/TextEncoding.h"
 #include "platform/recent/RecentFileList.h"
 #include "platform/services/Services.h"
 #include "reader/TextBox.h"
@@ -60,7 +61,7 @@ public:
     void mnusavetotxt_Click();
     void mlastfile_Click(int index);
     void mnuclearfile_Click();
-    void OpenRecentFile(const QString& caption);
+    void OpenRecentFile(const QString& path);
     QString GetDirectory() const;
 
     // Help.
@@ -119,6 +120,7 @@ private:
     void startupFailed(const QString& description);
     void fixSize();
     void reportFileError(const QString& path, bool writing);
+    bool openTextFile(const QString& path);
 
     Services services;
     std::unique_ptr<SpeechVoice> Voice;
@@ -127,6 +129,8 @@ private:
     bool Paused = false;
     int StartupTicks = 0;
     QString lastFileName;
+    // A text file is saved in the encoding it was opened in.
+    TextEncoding::Encoding textEncoding = TextEncoding::Encoding::Ansi;
     std::unique_ptr<RecentFileList> recent;
     std::unique_ptr<Frmabout> about;
     std::unique_ptr<Frmdown> download;

@@ -1,14 +1,11 @@
 #include "reader/Sayloom.h"
 
-#include "platform/core/Ansi.h"
 #include "platform/core/TextFile.h"
 #include "reader/speech/SpFileStream.h"
-#include "reader/speech/TextCodec.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -70,11 +67,7 @@ void Sayloom::menuFileSpeakWave_Click() {
     MainTxtBox->setText(request.fileName);
     chkSpFlagIsFilename->setChecked(true);
     SpeakBtn_Click();
-    const int i = recent->FindRecentFile(request.fileName);
-    if (i < RecentFileList::kAbsent)
-        recent->UpdateRecentFiles(i);
-    else
-        recent->AddRecentFile(request.fileName);
+    recent->remember(request.fileName);
 }
 
 void Sayloom::menuFileOpenText_Click() {
@@ -87,17 +80,22 @@ void Sayloom::menuFileOpenText_Click() {
     if (!services.dialogs.showOpen(request) || request.fileName.isEmpty())
         return;
     lastFileName = request.fileName;
-    QFile file(request.fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        reportFileError(request.fileName, false);
+    if (!openTextFile(request.fileName))
         return;
+    recent->remember(request.fileName);
+}
+
+bool Sayloom::openTextFile(const QString& path) {
+    // Read whole before the text box changes: a failed read leaves the text as it was.
+    const std::optional<QByteArray> bytes = TextFile::readBytes(path);
+    if (!bytes) {
+        reportFileError(path, false);
+        return false;
     }
-    MainTxtBox->setText(TextCodec::decode(file.readAll()));
-    const int i = recent->FindRecentFile(request.fileName);
-    if (i < RecentFileList::kAbsent)
-        recent->UpdateRecentFiles(i);
-    else
-        recent->AddRecentFile(request.fileName);
+    TextEncoding::Decoded decoded = TextEncoding::decode(*bytes);
+    textEncoding = decoded.encoding;
+    MainTxtBox->setText(std::move(decoded.text));
+    return true;
 }
 
 void Sayloom::mnusavetotxt_Click() {
@@ -112,7 +110,9 @@ void Sayloom::mnusavetotxt_Click() {
     lastFileName = request.fileName;
     if (!mayOverwrite(services.messageBox, request.fileName))
         return;
-    if (!TextFile::writeBytes(request.fileName, Ansi::encode(MainTxtBox->text() + QStringLiteral("\r\n")))) {
+    if (!TextFile::writeBytes(
+            request.fileName,
+            TextEncoding::encode(MainTxtBox->text() + QStringLiteral("\r\n"), textEncoding))) {
         reportFileError(request.fileName, true);
         return;
     }
@@ -121,10 +121,10 @@ void Sayloom::mnusavetotxt_Click() {
 }
 
 void Sayloom::mlastfile_Click(int index) {
-    const QString caption = mlastfile[index]->text();
-    if (caption == RecentFileList::placeholder())
+    const QString path = recent->pathOf(index);
+    if (path.isEmpty())
         return;
-    OpenRecentFile(caption);
+    OpenRecentFile(path);
     recent->UpdateRecentFiles(index);
 }
 
@@ -132,20 +132,14 @@ void Sayloom::mnuclearfile_Click() {
     recent->ClearRecentFiles();
 }
 
-void Sayloom::OpenRecentFile(const QString& caption) {
-    const QString path = caption.mid(3);
+void Sayloom::OpenRecentFile(const QString& path) {
     if (!QFileInfo::exists(path)) {
         services.messageBox.show(QStringLiteral("要打开的文件：") + path +
                                      QStringLiteral(" 没找到！可能已移位或已删除"),
                                  MsgBox::Critical, kTitle);
         return;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        reportFileError(path, false);
-        return;
-    }
-    MainTxtBox->setText(TextCodec::decode(file.readAll()));
+    (void)openTextFile(path);
 }
 
 QString Sayloom::GetDirectory() const {

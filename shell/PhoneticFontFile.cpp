@@ -17,17 +17,18 @@ QString userFontPath() {
 }
 
 bool install() {
-    QFile source(ProgramFolder::file(QStringLiteral("Fonvella.ttf")));
-    if (!source.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> read =
+        TextFile::readBytes(ProgramFolder::file(QStringLiteral("Fonvella.ttf")));
+    if (!read)
         return false;
-    const QByteArray bytes = source.readAll();
+    const QByteArray& bytes = *read;
     if (QFontDatabase::addApplicationFontFromData(bytes) < 0)
         return false;
     // Other programs find the font through fontconfig, which watches the user's font folder.
     QFile installed(userFontPath());
     const bool current = installed.open(QIODevice::ReadOnly) && installed.readAll() == bytes;
     if (!current && QDir().mkpath(QFileInfo(userFontPath()).path()))
-        TextFile::writeBytes(userFontPath(), bytes);
+        (void)TextFile::writeBytes(userFontPath(), bytes);
     return true;
 }
 

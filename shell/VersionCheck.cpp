@@ -57,6 +57,12 @@ void VersionCheck::run() {
     }
     const QString installed = versionOf(*installedLines);
     const QString server = versionOf(*serverLines);
+    // An answer without a version (an error page, a cut-off or garbled file) says nothing about a
+    // newer release, so it must not end in "latest".
+    if (Vb::trim(server).isEmpty()) {
+        notify(QStringLiteral("升级服务器的回答中没有版本信息，请稍后再试！"));
+        return;
+    }
     services.messageBox.show(server + QStringLiteral("\r\n") + installed, MsgBox::OkOnly, {});
 
     if (Vb::val(installed) < Vb::val(server)) {

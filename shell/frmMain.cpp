@@ -13,6 +13,9 @@
 #include "shell/ProductSite.h"
 #include "shell/ToolbarIcons.h"
 #include "shell/frmstep1.h"
+#include "tools/lexicon/Form2.h"
+#include "tools/lexicon/Form4.h"
+#include "tools/lexicon/Form5.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -59,6 +62,7 @@ frmMain::frmMain(Services services, frmstep1& startWindow, QWidget* parent)
     setupDocumentCommands();
     setupEditingCommands();
     setupLayoutCommands();
+    setupLexiconToolCommands();
     setupStatusBar();
     setupPanels();
     resize(1011, 700);
@@ -100,14 +104,13 @@ void frmMain::setupMenus() {
 
     mnufile = menu(u"mnufile", u"文件(&F)");
     l1 = separator(mnufile, u"l1");
-    for (int i = 0; i < 4; ++i) {
-        mlastfile[i] = mnufile->addAction(i == 0 ? RecentFileList::placeholder() : QString::number(i + 1));
-        mlastfile[i]->setObjectName(QStringLiteral("mlastfile(%1)").arg(i));
-        mlastfile[i]->setVisible(i == 0);
-    }
     mnuclearlist = item(mnufile, QStringLiteral("mnuclearlist"), QStringLiteral("清除文件列表记录"),
                         &frmMain::mnuclearlist_Click);
     mnuclearlist->setVisible(false);
+    recent = std::make_unique<RecentFileList>(services.settings, QStringLiteral("PhonexaDesk"), *mnufile,
+                                              mnuclearlist, QStringLiteral("mlastfile(%1)"),
+                                              [this](int i) { mlastfile_Click(i); });
+    mlastfile = recent->menuItems();
     l2 = separator(mnufile, u"l2");
     mnuFileExit =
         item(mnufile, QStringLiteral("mnuFileExit"), QStringLiteral("退出(&X)"), &frmMain::mnuFileExit_Click);
@@ -154,9 +157,6 @@ void frmMain::setupMenus() {
     mnuHelpAbout = item(mnuHelp, QStringLiteral("mnuHelpAbout"), QStringLiteral("关于...(&A) "),
                         &frmMain::mnuHelpAbout_Click);
     mnuattach = menu(u"mnuattach", u"附录(&A)");
-
-    recent = std::make_unique<RecentFileList>(services.settings, QStringLiteral("PhonexaDesk"), mlastfile,
-                                              mnuclearlist);
 }
 
 void frmMain::setupToolbar() {

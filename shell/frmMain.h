@@ -30,6 +30,9 @@ class QToolBar;
 class RichTextBox;
 class Frmchayi;
 class Frmjincheng;
+class Form2;
+class Form4;
+class Form5;
 class frmstep1;
 class WordApplication;
 namespace InterlinearLayout {
@@ -201,7 +204,7 @@ public:
 
     // Documents (frmMainDocuments.cpp).
     void mnuFileopen_Click();
-    void OpenFileInEditor(const QString& caption);
+    void OpenFileInEditor(const QString& path);
     void mlastfile_Click(int index);
     void mnuFileSave_Click();
     void mnuFileSaveAs_Click();
@@ -255,6 +258,25 @@ public:
     QAction* mnuline6;
     QAction* mnucha1;
     QAction* mnucha2;
+    // The lexicon tools (frmMainLexiconTools.cpp): own entries, library, search, meaning lookup.
+    void mnuguanli_Click();
+    void mnuguanli2_Click();
+    void mnuguanli3_Click();
+    void mnutoolword_Click();
+    void mnutoolphonetic_Click();
+    void mnujieshi_Click();
+    void mnupjieshi_Click();
+    Form2& entriesWindow();
+    Form4& searchWindow();
+    Form5& meaningWindow();
+    QAction* mnuguanli;
+    QAction* mnuguanli2;
+    QAction* mnuguanli3;
+    QAction* mnutoolline1;
+    QAction* mnutoolword;
+    QAction* mnutoolphonetic;
+    QAction* mnujieshi;
+    QAction* mnupjieshi;
     QMenu* popmenu1;
     QAction* mnupcanshu;
     QAction* mnupline1;
@@ -296,6 +318,7 @@ private:
     void setupPanels();
     void setupStatusBar();
     void setupLayoutCommands();
+    void setupLexiconToolCommands();
     bool annotateSelection(void (frmMain::*command)());
     void annotateSelectedWord(QString (*notation)(const QString&));
     void interlinear(bool up);
@@ -316,6 +339,9 @@ private:
     // The properties of the common dialog dlg1 that persist between the font and colour commands.
     FontChoice dlg1;
     std::unique_ptr<Frmchayi> chayi;
+    std::unique_ptr<Form2> form2;
+    std::unique_ptr<Form4> form4;
+    std::unique_ptr<Form5> form5;
 
     std::unique_ptr<RecentFileList> recent;
     std::unique_ptr<Frmjincheng> progress;

@@ -3,10 +3,11 @@
 #include "shell/frmMain.h"
 
 #include "platform/core/ProgramFolder.h"
+#include "platform/core/TextFile.h"
 #include "platform/richtext/RichTextBox.h"
+#include "platform/richtext/RtfReader.h"
 #include "shell/VersionCheck.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
@@ -19,11 +20,6 @@ const QString kNotice = QStringLiteral("友情提示");
 
 QString productTitle() {
     return QStringLiteral("英语Phonexa企业版");
-}
-
-bool isRtf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) && file.read(5) == "{\\rtf";
 }
 
 } // namespace
@@ -43,8 +39,6 @@ void frmMain::setupDocumentCommands() {
                        QKeySequence(Qt::CTRL | Qt::Key_S));
     mnuFileSaveAs = item(mnufile, l1, u"mnuFileSaveAs", u"另存为(&A)...", &frmMain::mnuFileSaveAs_Click);
     mnuFileSaveAs->setEnabled(false);
-    for (int i = 0; i < 4; ++i)
-        connect(mlastfile[i], &QAction::triggered, this, [this, i] { mlastfile_Click(i); });
 
     mnuHelpSearchForHelpOn = item(mnuHelp, mnuHelpBar0, u"mnuHelpSearchForHelpOn", u"帮助...(&H)",
                                   &frmMain::mnuHelpSearchForHelpOn_Click, QKeySequence(Qt::Key_F1));
@@ -65,17 +59,22 @@ void frmMain::setupDocumentCommands() {
 }
 
 bool frmMain::loadIntoEditor(const QString& path) {
+    // The file is read whole before the editor changes, so a failed read leaves the document as it was.
+    const std::optional<QByteArray> bytes = TextFile::readBytes(path);
+    if (!bytes)
+        return false;
     // An RTF file replaces the whole content with its own formatting; any other file comes in as
     // plain text in the typing font set up here.
-    if (isRtf(path))
-        return Rich1->loadFile(path, RichTextBox::FileFormat::Rtf);
-    if (!QFile(path).open(QIODevice::ReadOnly))
-        return false;
+    if (RtfReader::isRtf(*bytes)) {
+        Rich1->loadBytes(*bytes, RichTextBox::FileFormat::Rtf);
+        return true;
+    }
     Rich1->setText(QString());
     Rich1->setSelFontName(QStringLiteral("宋体"));
     Rich1->setSelColor(0);
     Rich1->setSelText(QStringLiteral(" "));
-    return Rich1->loadFile(path, RichTextBox::FileFormat::Text);
+    Rich1->loadBytes(*bytes, RichTextBox::FileFormat::Text);
+    return true;
 }
 
 void frmMain::showDocumentPath(const QString& path) {
@@ -118,15 +117,10 @@ void frmMain::mnuFileopen_Click() {
         return;
     }
     showDocumentPath(path);
-    const int index = recentFiles().FindRecentFile(path);
-    if (index < RecentFileList::kAbsent)
-        recentFiles().UpdateRecentFiles(index);
-    else
-        recentFiles().AddRecentFile(path);
+    recentFiles().remember(path);
 }
 
-void frmMain::OpenFileInEditor(const QString& caption) {
-    const QString path = caption.mid(3);
+void frmMain::OpenFileInEditor(const QString& path) {
     if (!QFileInfo::exists(path)) {
         services.messageBox.show(QStringLiteral("要打开的文件：") + path + QStringLiteral(" 不存在！"),
                                  MsgBox::OkOnly | MsgBox::Critical, kNotice);
@@ -140,10 +134,10 @@ void frmMain::OpenFileInEditor(const QString& caption) {
 }
 
 void frmMain::mlastfile_Click(int index) {
-    const QString caption = mlastfile[index]->text();
-    if (caption == RecentFileList::placeholder())
+    const QString path = recentFiles().pathOf(index);
+    if (path.isEmpty())
         return;
-    OpenFileInEditor(caption);
+    OpenFileInEditor(path);
     recentFiles().UpdateRecentFiles(index);
 }
 

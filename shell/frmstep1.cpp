@@ -100,8 +100,18 @@ frmstep1::~frmstep1() {
 }
 
 bool frmstep1::Form_Load() {
-    if (instance.acquire())
+    switch (instance.acquire()) {
+    case InstanceLock::Outcome::Acquired:
+    case InstanceLock::Outcome::Unavailable:
         return true;
+    case InstanceLock::Outcome::NotAFile:
+        // Not a sign of a running instance: the user is told, and the program runs.
+        services.messageBox.show(QStringLiteral("无法建立实例锁文件，该位置是一个文件夹：") + instance.path(),
+                                 MsgBox::Critical, QStringLiteral("友情提示"));
+        return true;
+    case InstanceLock::Outcome::HeldByRunningInstance:
+        break;
+    }
     services.messageBox.show(QStringLiteral("已经有实例在运行！"), MsgBox::Critical,
                              QStringLiteral("友情提示"));
     services.programExit.exit(0);

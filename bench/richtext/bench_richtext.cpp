@@ -1,8 +1,10 @@
-// Load and save of a 1 MB RTF document, bulk insertion through the selection, and Text of 1 MB.
+// Load and save of a 1 MB RTF document and of one with 60,000 fonts, bulk insertion through the
+// selection, and Text of 1 MB.
 #include "platform/richtext/RichTextBox.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -30,6 +32,41 @@ void fillDocument(RichTextBox& box) {
 
 void report(const char* name, double value, const char* unit, const char* target) {
     std::printf("%s: %.1f %s (target %s)\n", name, value, unit, target);
+}
+
+// An RTF document whose every word is in a font of its own.
+QByteArray manyFontsRtf(int count) {
+    QByteArray table = "{\\rtf1\\ansi\\deff0{\\fonttbl";
+    QByteArray body;
+    for (int i = 0; i < count; ++i) {
+        const QByteArray n = QByteArray::number(i);
+        table += "{\\f" + n + "\\fnil Font" + n + ";}";
+        body += "\\f" + n + " w" + n + (i % 10 == 9 ? "\\par\r\n" : " ");
+    }
+    return table + "}\r\n" + body + "}";
+}
+
+// Opens and saves the many-fonts document, in ms each; false when either step failed.
+bool manyFonts(const QString& folder, int count, double& openMs, double& saveMs) {
+    const QString path = folder + QStringLiteral("/fonts.rtf");
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(manyFontsRtf(count)) < 0 || !file.flush())
+        return false;
+    file.close();
+    RichTextBox box;
+    box.resize(800, 600);
+    box.show();
+    QApplication::processEvents();
+    QElapsedTimer timer;
+    timer.start();
+    if (!box.loadFile(path))
+        return false;
+    openMs = double(timer.nsecsElapsed()) / 1e6;
+    timer.start();
+    if (!box.saveFile(folder + QStringLiteral("/fonts-saved.rtf")))
+        return false;
+    saveMs = double(timer.nsecsElapsed()) / 1e6;
+    return true;
 }
 
 } // namespace
@@ -99,5 +136,12 @@ int main(int argc, char** argv) {
     report("selstart_random_position", double(timer.nsecsElapsed()) / 1e5 / 1e3, "us", "O(log n), <= 10 us");
     box.endEditBlock();
     QApplication::processEvents();
+
+    double fontsOpenMs = 0;
+    double fontsSaveMs = 0;
+    if (!manyFonts(dir.path(), 60000, fontsOpenMs, fontsSaveMs))
+        return 1;
+    report("rtf_open_60000_fonts", fontsOpenMs, "ms", "<= 1000 ms");
+    report("rtf_save_60000_fonts", fontsSaveMs, "ms", "<= 1000 ms");
     return text.isEmpty() ? 1 : 0;
 }

@@ -7,11 +7,25 @@
 
 namespace TextFile {
 
-std::optional<QStringList> readAnsiLines(const QString& path) {
+std::optional<QByteArray> readBytes(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    const QString text = Ansi::decode(file.readAll());
+    QByteArray bytes = file.readAll();
+    // A read error after some data leaves readAll's result cut short without an error, so the length
+    // is checked too (files that report no size, as in /proc, read until their end).
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    if (!file.isSequential() && bytes.size() < file.size())
+        return std::nullopt;
+    return bytes;
+}
+
+std::optional<QStringList> readAnsiLines(const QString& path) {
+    const std::optional<QByteArray> bytes = readBytes(path);
+    if (!bytes)
+        return std::nullopt;
+    const QString text = Ansi::decode(*bytes);
     QStringList lines;
     qsizetype start = 0;
     const qsizetype n = text.size();
@@ -33,7 +47,8 @@ bool writeBytes(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    if (file.write(bytes) != bytes.size()) {
+    // A small write only fills Qt's buffer; commit() would not notice that flushing it failed.
+    if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
         file.cancelWriting();
         return false;
     }

@@ -3,6 +3,7 @@
 #include "platform/core/Vb.h"
 
 #include <QAction>
+#include <QMenu>
 
 namespace {
 const QString kSection = QStringLiteral("recentfiles");
@@ -19,9 +20,18 @@ QString fileKey(int slot) {
 }
 } // namespace
 
-RecentFileList::RecentFileList(SettingsStore& store, QString appName, std::array<QAction*, 4> items,
-                               QAction* clearItem)
-    : store(store), app(std::move(appName)), items(items), clearItem(clearItem) {}
+RecentFileList::RecentFileList(SettingsStore& store, QString appName, QMenu& menu, QAction* clearItem,
+                               const QString& objectName, std::function<void(int)> triggered)
+    : store(store), app(std::move(appName)), clearItem(clearItem) {
+    for (int i = 0; i < 4; ++i) {
+        auto* item = new QAction(i == 0 ? placeholder() : QString::number(i + 1), &menu);
+        item->setObjectName(objectName.arg(i));
+        item->setVisible(i == 0);
+        menu.insertAction(clearItem, item);
+        QObject::connect(item, &QAction::triggered, item, [triggered, i] { triggered(i); });
+        items[i] = item;
+    }
+}
 
 QString RecentFileList::placeholder() {
     return QStringLiteral("无历史文件");
@@ -45,19 +55,19 @@ void RecentFileList::LoadRecentFileMenu() {
     int n = 0;
     while (n < 4 && !f.isEmpty()) {
         items[n]->setText(u'&' + QString::number(n + 1) + u' ' + f);
+        items[n]->setData(f);
         items[n]->setVisible(true);
         s = nextSlot(s);
         f = slotPath(s);
         ++n;
     }
     if (n == 0) {
-        items[0]->setText(placeholder());
-        items[0]->setVisible(true);
+        showPlaceholderOnly();
+        return;
     }
-    for (int i = qMax(n, 1); i < 4; ++i)
+    for (int i = n; i < 4; ++i)
         items[i]->setVisible(false);
-    if (n >= 1)
-        clearItem->setVisible(true);
+    clearItem->setVisible(true);
 }
 
 void RecentFileList::AddRecentFile(const QString& path) {
@@ -69,15 +79,23 @@ void RecentFileList::AddRecentFile(const QString& path) {
     LoadRecentFileMenu();
 }
 
+void RecentFileList::remember(const QString& path) {
+    const int index = FindRecentFile(path);
+    if (index < kAbsent)
+        UpdateRecentFiles(index);
+    else
+        AddRecentFile(path);
+}
+
 QString RecentFileList::pathOf(int index) const {
-    if (index < 0 || index > 3 || items[index]->text() == placeholder())
+    if (index < 0 || index > 3)
         return {};
-    return items[index]->text().mid(3);
+    return items[index]->data().toString();
 }
 
 std::int16_t RecentFileList::FindRecentFile(const QString& path) const {
     for (int i = 0; i < 4; ++i) {
-        if (items[i]->isVisible() && items[i]->text().mid(3) == path)
+        if (items[i]->isVisible() && !path.isEmpty() && items[i]->data().toString() == path)
             return std::int16_t(i);
     }
     return kAbsent;
@@ -112,9 +130,14 @@ void RecentFileList::ClearRecentFiles() {
     store.remove(app, kSection, kFirst);
     for (int slot = 0; slot <= 4; ++slot)
         store.remove(app, kSection, fileKey(slot));
+    showPlaceholderOnly();
+    clearItem->setVisible(false);
+}
+
+void RecentFileList::showPlaceholderOnly() {
     items[0]->setText(placeholder());
+    items[0]->setData(QVariant());
     items[0]->setVisible(true);
     for (int i = 1; i < 4; ++i)
         items[i]->setVisible(false);
-    clearItem->setVisible(false);
 }

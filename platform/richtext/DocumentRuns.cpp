@@ -2,6 +2,9 @@
 
 #include "platform/services/BgrColor.h"
 
+#include <QFontDatabase>
+#include <QHash>
+#include <QSet>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -22,10 +25,17 @@ CharFormat fromQt(const QTextCharFormat& f) {
     return out;
 }
 
-QTextCharFormat toQt(const CharFormat& f) {
+// Past this many font names in one document, names this system has no font for show in the base font.
+// Qt's font cache slows down with every new family it holds (tens of thousands of names take minutes
+// to lay out), while text in a missing font would show in a fallback font anyway.
+constexpr qsizetype kManyFonts = 1000;
+
+QTextCharFormat toQt(const CharFormat& f, bool shownInItsFont) {
     QTextCharFormat out;
-    if (!f.fontName.isEmpty())
-        out.setFontFamilies({f.fontName});
+    if (!f.fontName.isEmpty() && shownInItsFont)
+        DocumentRuns::setFamily(out, f.fontName);
+    else if (!f.fontName.isEmpty())
+        out.setProperty(QTextFormat::FontFamily, f.fontName);
     if (f.fontSize > 0)
         out.setFontPointSize(f.fontSize);
     if (f.color)
@@ -52,6 +62,14 @@ QString plainPart(QString text) {
 
 namespace DocumentRuns {
 
+void setFamily(QTextCharFormat& format, const QString& name) {
+    format.setFontFamilies({name});
+    // The text document hashes every list-valued property alike, so with the family only as a list a
+    // document of many fonts compares each new format with all the others; the single-name property
+    // (not used for the font itself) gives each family its own hash.
+    format.setProperty(QTextFormat::FontFamily, name);
+}
+
 FormattedText read(const QTextDocument& document) {
     FormattedText runs;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
@@ -70,8 +88,17 @@ FormattedText read(const QTextDocument& document) {
 }
 
 void insert(QTextCursor& cursor, const FormattedText& runs) {
+    QHash<QString, bool> shown; // font name -> shown in its own font
     for (const TextRun& run : runs)
-        cursor.insertText(run.text, toQt(run.format));
+        shown.insert(run.format.fontName, true);
+    if (shown.size() > kManyFonts) {
+        const QStringList installed = QFontDatabase::families();
+        const QSet<QString> present(installed.cbegin(), installed.cend());
+        for (auto it = shown.begin(); it != shown.end(); ++it)
+            it.value() = present.contains(it.key());
+    }
+    for (const TextRun& run : runs)
+        cursor.insertText(run.text, toQt(run.format, shown.value(run.format.fontName)));
 }
 
 } // namespace DocumentRuns

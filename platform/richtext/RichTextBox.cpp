@@ -1,6 +1,7 @@
 #include "platform/richtext/RichTextBox.h"
 
 #include "platform/core/Ansi.h"
+#include "platform/core/TextEncoding.h"
 #include "platform/core/TextFile.h"
 #include "platform/richtext/DocumentRuns.h"
 #include "platform/richtext/RichTextEdit.h"
@@ -8,9 +9,7 @@
 #include "platform/richtext/RtfWriter.h"
 #include "platform/services/BgrColor.h"
 
-#include <QFile>
 #include <QMouseEvent>
-#include <QStringDecoder>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -43,17 +42,6 @@ QString withCrLf(const QString& raw) {
     }
     out.append(QStringView(raw).sliced(from));
     return out;
-}
-
-// Plain text files: UTF-8 when the bytes are valid UTF-8, the ANSI code page otherwise.
-QString decodePlainText(const QByteArray& bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (utf8.hasError())
-        return Ansi::decode(bytes);
-    if (text.startsWith(QChar::ByteOrderMark))
-        text.remove(0, 1);
-    return text;
 }
 
 QString familyOf(const QTextCharFormat& f, const QTextDocument* doc) {
@@ -288,7 +276,7 @@ std::optional<QString> RichTextBox::selFontName() const {
 }
 
 void RichTextBox::setSelFontName(const QString& name) {
-    applyFormat(cursor, pendingFormat, [&](QTextCharFormat& f) { f.setFontFamilies({name}); });
+    applyFormat(cursor, pendingFormat, [&](QTextCharFormat& f) { DocumentRuns::setFamily(f, name); });
     selectionEdited();
 }
 
@@ -388,20 +376,21 @@ void RichTextBox::replaceContent(const FormattedText& runs) {
 }
 
 bool RichTextBox::loadFile(const QString& path, FileFormat format) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> bytes = TextFile::readBytes(path);
+    if (!bytes)
         return false;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return false;
+    loadBytes(*bytes, format);
+    return true;
+}
+
+void RichTextBox::loadBytes(const QByteArray& bytes, FileFormat format) {
     if (format == FileFormat::Rtf) {
         if (const std::optional<FormattedText> runs = RtfReader::read(bytes)) {
             replaceContent(*runs);
-            return true;
+            return;
         }
     }
-    replaceContent({{normaliseBreaks(decodePlainText(bytes)), {}}});
-    return true;
+    replaceContent({{normaliseBreaks(TextEncoding::decode(bytes).text), {}}});
 }
 
 bool RichTextBox::saveFile(const QString& path, FileFormat format) const {
@@ -425,6 +414,90 @@ bool RichTextBox::setTextRtf(const QString& rtf) {
         return false;
     replaceContent(*runs);
     return true;
+}
+
+namespace {
+
+// A document position and the format a caret there would type in: the index of that format in the
+// document's collection, or -1 when only a cursor can tell.
+struct InsertionPoint {
+    int position = 0;
+    int formatIndex = -1;
+};
+
+// The points of ascending CR LF positions, found in one walk over the blocks and their fragments.
+std::vector<InsertionPoint> insertionPoints(const QTextDocument& doc, const QList<int>& positions,
+                                            qsizetype count) {
+    std::vector<InsertionPoint> points;
+    points.reserve(static_cast<size_t>(count));
+    QTextBlock block = doc.begin();
+    int crlfStart = 0;
+    QTextBlock::iterator fragment = block.begin();
+    for (qsizetype k = 0; k < count; ++k) {
+        const int target = qMax(0, positions[k]);
+        while (block.next().isValid() && target >= crlfStart + block.length() + 1) {
+            crlfStart += block.length() + 1;
+            block = block.next();
+            fragment = block.begin();
+        }
+        const int offset = qMin(target - crlfStart, block.length() - 1);
+        InsertionPoint point{block.position() + offset, -1};
+        // At a block's start a caret types in its first character's format, elsewhere in the format of
+        // the character before it.
+        const int probe = offset == 0 ? point.position : point.position - 1;
+        if (offset > 0 || block.length() > 1) {
+            while (!fragment.atEnd() &&
+                   fragment.fragment().position() + fragment.fragment().length() <= probe)
+                ++fragment;
+            if (!fragment.atEnd() && fragment.fragment().position() <= probe)
+                point.formatIndex = fragment.fragment().charFormatIndex();
+        }
+        points.push_back(point);
+    }
+    return points;
+}
+
+} // namespace
+
+void RichTextBox::insertEach(const QList<int>& positions, const QStringList& texts, const QString& fontName,
+                             double points, int bgr, const std::function<bool(qsizetype)>& proceed) {
+    QTextDocument* doc = document();
+    const qsizetype count = qMin(positions.size(), texts.size());
+    const std::vector<InsertionPoint> at = insertionPoints(*doc, positions, count);
+    const QList<QTextFormat> formats = doc->allFormats();
+    const auto styled = [&](QTextCharFormat format) {
+        format.clearProperty(QTextFormat::ObjectIndex);
+        format.setFontFamilies({fontName});
+        format.setFontPointSize(points);
+        format.setForeground(bgrToQColor(bgr));
+        return format;
+    };
+    // One prebuilt format for each format the insertions follow.
+    QHash<int, QTextCharFormat> styledByIndex;
+    QTextCursor writer(doc);
+    int caret = -1;
+    for (qsizetype k = count - 1; k >= 0; --k) {
+        if (!proceed(k))
+            break;
+        const InsertionPoint& point = at[static_cast<size_t>(k)];
+        writer.setPosition(point.position);
+        QTextCharFormat format;
+        if (point.formatIndex < 0 || point.formatIndex >= formats.size()) {
+            format = styled(writer.charFormat());
+        } else {
+            auto it = styledByIndex.find(point.formatIndex);
+            if (it == styledByIndex.end())
+                it = styledByIndex.insert(point.formatIndex,
+                                          styled(formats[point.formatIndex].toCharFormat()));
+            format = *it;
+        }
+        writer.insertText(normaliseBreaks(texts[k]), format);
+        caret = writer.position();
+    }
+    if (caret >= 0) {
+        cursor.setPosition(caret);
+        moved();
+    }
 }
 
 void RichTextBox::beginEditBlock() {

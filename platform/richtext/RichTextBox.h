@@ -8,6 +8,7 @@
 #include <QTextCursor>
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 
 class QTextEdit;
@@ -56,14 +57,22 @@ public:
     QString baseFontName() const;
     void setBaseFont(const QString& name, double points);
 
-    // False when the file cannot be read or parsed; the document is then unchanged.
-    bool loadFile(const QString& path, FileFormat format = FileFormat::Rtf);
+    // False when the file cannot be read whole; the document is then unchanged.
+    [[nodiscard]] bool loadFile(const QString& path, FileFormat format = FileFormat::Rtf);
+    // Replaces the document from a file's bytes; RTF that cannot be parsed comes in as plain text.
+    void loadBytes(const QByteArray& bytes, FileFormat format);
     // Writes through a temporary file renamed over the target; false leaves the target as it was.
-    bool saveFile(const QString& path, FileFormat format = FileFormat::Rtf) const;
+    [[nodiscard]] bool saveFile(const QString& path, FileFormat format = FileFormat::Rtf) const;
 
     // The document as RTF, and replacing the document from RTF (false when it cannot be parsed).
     QString textRtf() const;
     bool setTextRtf(const QString& rtf);
+
+    // Inserts texts[k] at CR LF position positions[k] (not decreasing), from the last to the first, each
+    // in the format of the character before it (as typing there would take it) with this font, size
+    // and colour. `proceed(k)` is asked before each insertion; false stops the insertions there.
+    void insertEach(const QList<int>& positions, const QStringList& texts, const QString& fontName,
+                    double points, int bgr, const std::function<bool(qsizetype)>& proceed);
 
     // Groups the edits until endEditBlock into one undo step without relayout per edit.
     void beginEditBlock();

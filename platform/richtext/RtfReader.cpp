@@ -246,7 +246,7 @@ QString cleaned(QString text) {
 
 class Parser {
 public:
-    explicit Parser(const QByteArray& rtf) : p(rtf.constData()), end(rtf.constData() + rtf.size()) {}
+    explicit Parser(QByteArrayView rtf) : p(rtf.constData()), end(rtf.constData() + rtf.size()) {}
 
     FormattedText parse() {
         while (p < end && !finished) {
@@ -722,17 +722,27 @@ private:
 
 namespace RtfReader {
 
-bool isRtf(const QByteArray& bytes) {
-    qsizetype i = 0;
+namespace {
+
+// Where "{\rtf" starts after a UTF-8 byte-order mark and blanks, or -1 when it does not.
+qsizetype rtfStart(const QByteArray& bytes) {
+    qsizetype i = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
     while (i < bytes.size() && (bytes[i] == ' ' || bytes[i] == '\t' || bytes[i] == '\r' || bytes[i] == '\n'))
         ++i;
-    return QByteArrayView(bytes).sliced(i).startsWith("{\\rtf");
+    return QByteArrayView(bytes).sliced(i).startsWith("{\\rtf") ? i : -1;
+}
+
+} // namespace
+
+bool isRtf(const QByteArray& bytes) {
+    return rtfStart(bytes) >= 0;
 }
 
 std::optional<FormattedText> read(const QByteArray& rtf) {
-    if (!isRtf(rtf))
+    const qsizetype start = rtfStart(rtf);
+    if (start < 0)
         return std::nullopt;
-    return Parser(rtf).parse();
+    return Parser(QByteArrayView(rtf).sliced(start)).parse();
 }
 
 } // namespace RtfReader

@@ -10,7 +10,7 @@
 // whatever text could be recovered, never a crash or a hang.
 namespace RtfReader {
 
-// True when the bytes start as an RTF document ("{\rtf", after blanks).
+// True when the bytes start as an RTF document ("{\rtf", after a UTF-8 byte-order mark and blanks).
 bool isRtf(const QByteArray& bytes);
 
 // The document's text and character formats; nullopt when the bytes are not RTF.

@@ -2,8 +2,8 @@
 
 #include "platform/core/Ansi.h"
 
+#include <QHash>
 #include <QList>
-#include <QStringList>
 
 #include <cmath>
 
@@ -26,17 +26,27 @@ bool isAscii(const QString& text) {
     return true;
 }
 
-int indexOf(QStringList& list, const QString& name) {
-    const qsizetype found = list.indexOf(name);
-    if (found >= 0)
-        return int(found);
-    list.append(name);
-    return int(list.size() - 1);
-}
+// A table of the RTF header (fonts, colours): each value once, in order of first use, found by hash so
+// that documents with tens of thousands of fonts stay linear.
+template <typename T> class Table {
+public:
+    int indexOf(const T& value) {
+        const auto found = index.constFind(value);
+        if (found != index.constEnd())
+            return *found;
+        values.append(value);
+        return index[value] = int(values.size() - 1);
+    }
+    const QList<T>& list() const { return values; }
+
+private:
+    QList<T> values;
+    QHash<T, int> index;
+};
 
 class Writer {
 public:
-    Writer(const QString& baseName, double baseSize) : baseSize(baseSize) { fonts.append(baseName); }
+    Writer(const QString& baseName, double baseSize) : baseSize(baseSize) { fonts.indexOf(baseName); }
 
     QByteArray write(const FormattedText& runs) {
         QByteArray body;
@@ -50,12 +60,13 @@ public:
         body += "\\par\r\n}\r\n";
 
         QByteArray out = "{\\rtf1\\ansi\\ansicpg936\\deff0{\\fonttbl";
-        for (qsizetype i = 0; i < fonts.size(); ++i) {
-            out += "{\\f" + QByteArray::number(i) + "\\fnil\\fcharset" + (isAscii(fonts[i]) ? "0 " : "134 ") +
-                   RtfWriter::fontTableName(fonts[i]) + ";}";
+        const QList<QString>& names = fonts.list();
+        for (qsizetype i = 0; i < names.size(); ++i) {
+            out += "{\\f" + QByteArray::number(i) + "\\fnil\\fcharset" + (isAscii(names[i]) ? "0 " : "134 ") +
+                   RtfWriter::fontTableName(names[i]) + ";}";
         }
         out += "}\r\n{\\colortbl;";
-        for (const int bgr : colors) {
+        for (const int bgr : colors.list()) {
             out += "\\red" + QByteArray::number(bgr & 0xFF) + "\\green" +
                    QByteArray::number((bgr >> 8) & 0xFF) + "\\blue" + QByteArray::number((bgr >> 16) & 0xFF) +
                    ';';
@@ -70,7 +81,7 @@ private:
             return;
         hasFormat = true;
         current = format;
-        const int font = format.fontName.isEmpty() ? 0 : indexOf(fonts, format.fontName);
+        const int font = format.fontName.isEmpty() ? 0 : fonts.indexOf(format.fontName);
         const double points = format.fontSize > 0 ? format.fontSize : baseSize;
         // \af after \hich and \dbch names the font of high-ANSI and double-byte text for readers that
         // keep one font per script.
@@ -78,12 +89,7 @@ private:
         out += "\\plain\\hich\\af" + number + "\\dbch\\af" + number + "\\loch\\f" + number + "\\fs" +
                QByteArray::number(qMax(1, int(std::lround(points * 2))));
         if (format.color) {
-            qsizetype index = colors.indexOf(*format.color);
-            if (index < 0) {
-                colors.append(*format.color);
-                index = colors.size() - 1;
-            }
-            out += "\\cf" + QByteArray::number(index + 1);
+            out += "\\cf" + QByteArray::number(colors.indexOf(*format.color) + 1);
         }
         if (format.bold)
             out += "\\b";
@@ -144,8 +150,8 @@ private:
     }
 
     double baseSize;
-    QStringList fonts;
-    QList<int> colors;
+    Table<QString> fonts;
+    Table<int> colors;
     CharFormat current;
     bool hasFormat = false;
     int uc = 1;

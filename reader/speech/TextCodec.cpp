@@ -1,17 +1,11 @@
 #include "reader/speech/TextCodec.h"
 
-#include "platform/core/Ansi.h"
-
-#include <QStringDecoder>
+#include "platform/core/TextEncoding.h"
 
 namespace TextCodec {
 
 QString decode(const QByteArray& bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
-    return Ansi::decode(bytes);
+    return TextEncoding::decode(bytes).text;
 }
 
 } // namespace TextCodec

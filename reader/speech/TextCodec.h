@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
-// Text files are UTF-8 when their bytes are valid UTF-8, else GB18030.
+// The text of a file named to the voice, decoded as every text file of the programs is.
 namespace TextCodec {
 
 QString decode(const QByteArray& bytes);

@@ -148,7 +148,7 @@ TEST_F(InlineLayoutTest, HtmlPageBytesForASmallDocument) {
             ".pronounce{font-family:Fonvella;font-size: 12px;color: #0033FF;}\r\n"
             "--></style><body bgcolor=#ffffff>") +
         QStringLiteral("the<span class=pronounce1>[") + Module1::ToHtmlEntities(code("DE")) +
-        QStringLiteral("] </span> 猫 <b>  </body></html>\r\n");
+        QStringLiteral("] </span> 猫 &lt;b&gt;  </body></html>\r\n");
     EXPECT_EQ(folder.read(QStringLiteral("tmpHTML.htm")), Ansi::encode(expected));
 }
 

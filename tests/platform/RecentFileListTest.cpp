@@ -2,6 +2,7 @@
 #include "platform/testing/FakeServices.h"
 
 #include <QAction>
+#include <QMenu>
 
 #include <gtest/gtest.h>
 
@@ -12,23 +13,17 @@ namespace {
 class RecentFiles : public ::testing::Test {
 protected:
     RecentFiles() {
-        for (auto& item : actions)
-            item = std::make_unique<QAction>();
-        clear = std::make_unique<QAction>();
-        list = std::make_unique<RecentFileList>(
-            store, QStringLiteral("PhonexaDesk"),
-            std::array<QAction*, 4>{actions[0].get(), actions[1].get(), actions[2].get(), actions[3].get()},
-            clear.get());
-        actions[0]->setText(RecentFileList::placeholder());
-        for (int i = 1; i < 4; ++i)
-            actions[i]->setVisible(false);
+        clear = menu.addAction(QStringLiteral("clear"));
         clear->setVisible(false);
+        list = std::make_unique<RecentFileList>(store, QStringLiteral("PhonexaDesk"), menu, clear,
+                                                QStringLiteral("item%1"),
+                                                [this](int i) { triggered.append(i); });
         list->LoadRecentFileMenu();
     }
 
     QStringList shown() const {
         QStringList out;
-        for (const auto& item : actions)
+        for (const QAction* item : list->menuItems())
             if (item->isVisible())
                 out.append(item->text());
         return out;
@@ -40,10 +35,32 @@ protected:
     }
 
     FakeSettingsStore store;
-    std::array<std::unique_ptr<QAction>, 4> actions;
-    std::unique_ptr<QAction> clear;
+    QMenu menu;
+    QAction* clear;
+    QList<int> triggered;
     std::unique_ptr<RecentFileList> list;
 };
+
+TEST_F(RecentFiles, ItemsGoBeforeTheClearItemAndReportTheirIndex) {
+    const QList<QAction*> inMenu = menu.actions();
+    ASSERT_EQ(inMenu.size(), 5);
+    EXPECT_EQ(inMenu.last(), clear);
+    EXPECT_EQ(inMenu[2]->objectName(), QStringLiteral("item2"));
+    inMenu[2]->trigger();
+    EXPECT_EQ(triggered, QList<int>{2});
+}
+
+TEST_F(RecentFiles, RememberMovesAShownPathToTheFrontOrAddsIt) {
+    // Paths that look like captions: nothing is parsed back out of the item's text.
+    add({"/c", "&2 x", "/a"});
+    list->remember(QStringLiteral("&2 x"));
+    EXPECT_EQ(shown(),
+              (QStringList{QStringLiteral("&1 &2 x"), QStringLiteral("&2 /a"), QStringLiteral("&3 /c")}));
+    list->remember(QStringLiteral("/d"));
+    EXPECT_EQ(list->pathOf(0), QStringLiteral("/d"));
+    EXPECT_EQ(list->pathOf(1), QStringLiteral("&2 x"));
+    EXPECT_EQ(list->FindRecentFile(QStringLiteral("x")), RecentFileList::kAbsent);
+}
 
 TEST_F(RecentFiles, EmptyStoreShowsThePlaceholderOnly) {
     EXPECT_EQ(shown(), QStringList{QStringLiteral("无历史文件")});

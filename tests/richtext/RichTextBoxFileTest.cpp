@@ -270,3 +270,54 @@ TEST(RichTextBoxEditing, ShiftEnterAndPasteMakeParagraphBreaks) {
 }
 
 } // namespace
+
+TEST(RichTextBoxEditing, InsertEachMatchesInsertingOneByOneFromTheEnd) {
+    RichTextBox oneByOne;
+    RichTextBox together;
+    for (const Piece& p : kPieces) {
+        type(oneByOne, p);
+        type(together, p);
+    }
+    const int length = int(oneByOne.text().size());
+    QList<int> positions;
+    QStringList texts;
+    for (int pos = 0; pos <= length; ++pos) {
+        positions.append(pos);
+        texts.append(QStringLiteral("[%1]").arg(pos));
+    }
+    positions.insert(3, positions[3]);
+    texts.insert(3, QStringLiteral("(twice)"));
+
+    oneByOne.beginEditBlock();
+    for (qsizetype k = positions.size() - 1; k >= 0; --k) {
+        oneByOne.setSelStart(positions[k]);
+        oneByOne.setSelFontName(QStringLiteral("Fonvella"));
+        oneByOne.setSelColor(0x0000FF);
+        oneByOne.setSelFontSize(11);
+        oneByOne.setSelText(texts[k]);
+    }
+    oneByOne.endEditBlock();
+
+    together.beginEditBlock();
+    together.insertEach(positions, texts, QStringLiteral("Fonvella"), 11, 0x0000FF,
+                        [](qsizetype) { return true; });
+    together.endEditBlock();
+
+    EXPECT_EQ(together.text(), oneByOne.text());
+    EXPECT_EQ(together.textRtf(), oneByOne.textRtf());
+    EXPECT_EQ(together.selStart(), oneByOne.selStart());
+}
+
+TEST(RichTextBoxEditing, InsertEachStopsWhenToldAndKeepsWhatItInserted) {
+    RichTextBox box;
+    box.setText(QStringLiteral("a b c d"));
+    QList<qsizetype> asked;
+    box.insertEach({1, 3, 5, 7},
+                   {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")},
+                   QStringLiteral("Arial"), 10, 0, [&](qsizetype k) {
+                       asked.append(k);
+                       return k >= 2;
+                   });
+    EXPECT_EQ(box.text(), QStringLiteral("a b c3 d4"));
+    EXPECT_EQ(asked, (QList<qsizetype>{3, 2, 1}));
+}
