@@ -1,7 +1,6 @@
 #include "platform/word/DocxWriter.h"
 #include "platform/word/WordSelection.h"
 #include "tests/support/TempFolder.h"
-#include "tests/word/SmallDisk.h"
 
 #include <zip.h>
 
@@ -161,31 +160,6 @@ TEST(DocxWriter, StreamedDocumentIsTheWholeMarkup) {
     EXPECT_EQ(stored, documentXml(doc));
     EXPECT_EQ(outline(stored, &error).count(u"ruby"_s), 20'000);
     EXPECT_TRUE(error.isEmpty()) << error.toStdString();
-}
-
-// On a full disk the writer says so, and the folder holds what it held before: no new or cut file.
-TEST(DocxWriter, FullDiskIsReportedAndLeavesNoPartialFile) {
-    for (const bool formerFile : {false, true}) {
-        SCOPED_TRACE(formerFile ? "over a former file" : "new file");
-        SmallDisk disk(64);
-        if (!disk.ready())
-            GTEST_SKIP() << disk.whyNot();
-        const QString path = disk.file(u"out.docx"_s);
-        if (formerFile) {
-            QFile old(path);
-            ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-            old.write("former");
-        }
-        QString error;
-        EXPECT_FALSE(writeDocx(largeDocument(5'000), path, &error));
-        EXPECT_FALSE(error.isEmpty());
-        EXPECT_EQ(disk.entries(), formerFile ? QStringList{u"out.docx"_s} : QStringList{});
-        if (formerFile) {
-            QFile kept(path);
-            ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-            EXPECT_EQ(kept.readAll(), "former");
-        }
-    }
 }
 
 TEST(DocxWriter, UnwritablePathIsReported) {

@@ -1,9 +1,7 @@
 #include "platform/word/WordApplication.h"
 #include "platform/testing/FakeServices.h"
-#include "tests/word/SmallDisk.h"
 
 #include <QFileInfo>
-#include <QRandomGenerator>
 
 #include <gtest/gtest.h>
 
@@ -49,34 +47,6 @@ TEST(WordApplication, ShellThatCannotOpenTheDocumentIsReportedAndTheCopyRemoved)
     ASSERT_EQ(shell.opened.size(), 1);
     EXPECT_FALSE(QFileInfo::exists(shell.opened[0]));
     EXPECT_FALSE(QFileInfo::exists(QFileInfo(shell.opened[0]).path())) << "the folder goes with it";
-}
-
-// The copies' folder lies in the temporary folder; on a full disk neither a cut copy nor an empty
-// folder stays behind.
-TEST(WordApplication, CopyThatCannotBeWrittenLeavesNothingBehind) {
-    SmallDisk disk(64);
-    if (!disk.ready())
-        GTEST_SKIP() << disk.whyNot();
-    const QByteArray formerTemp = qgetenv("TMPDIR");
-    qputenv("TMPDIR", QFile::encodeName(disk.path()));
-    FakeShell shell;
-    WordApplication word(shell);
-    word.addDocument();
-    QString letters;
-    QRandomGenerator random(3);
-    for (int i = 0; i < 300'000; ++i)
-        letters += QChar(u'a' + random.bounded(26));
-    word.selection()->typeText(letters);
-    word.setVisible(true);
-    QString error;
-    EXPECT_FALSE(word.showDocuments(&error));
-    if (formerTemp.isEmpty())
-        qunsetenv("TMPDIR");
-    else
-        qputenv("TMPDIR", formerTemp);
-    EXPECT_FALSE(error.isEmpty());
-    EXPECT_TRUE(shell.opened.isEmpty());
-    EXPECT_EQ(disk.entries(), QStringList());
 }
 
 } // namespace
