@@ -176,11 +176,17 @@ private:
     void closeText() {
         if (text.isEmpty())
             return;
-        xml.writeStartElement(codeDepth > 0 ? QStringLiteral("w:instrText") : QStringLiteral("w:t"));
-        xml.writeAttribute(QStringLiteral("xml:space"), QStringLiteral("preserve"));
-        xml.writeCharacters(text);
-        xml.writeEndElement();
+        writeText(codeDepth > 0 ? QStringLiteral("w:instrText") : QStringLiteral("w:t"), text);
         text.clear();
+    }
+
+    // Blanks at either end of a text are kept only when the element says so.
+    void writeText(const QString& element, const QString& characters) {
+        xml.writeStartElement(element);
+        if (characters.startsWith(u' ') || characters.endsWith(u' '))
+            xml.writeAttribute(QStringLiteral("xml:space"), QStringLiteral("preserve"));
+        xml.writeCharacters(characters);
+        xml.writeEndElement();
     }
 
     void closeRun() {
@@ -200,10 +206,7 @@ private:
                 writeFormat(xml, doc.font(run.font));
             else
                 properties(run.font);
-            xml.writeStartElement(QStringLiteral("w:t"));
-            xml.writeAttribute(QStringLiteral("xml:space"), QStringLiteral("preserve"));
-            xml.writeCharacters(xmlText(run.text));
-            xml.writeEndElement();
+            writeText(QStringLiteral("w:t"), xmlText(run.text));
             xml.writeEndElement();
         }
     }

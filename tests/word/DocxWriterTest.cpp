@@ -120,8 +120,8 @@ TEST(DocxWriter, PackageHoldsContentTypesRelationshipsStylesAndTheDocument) {
     EXPECT_TRUE(readPart(path, "_rels/.rels").contains("Target=\"word/document.xml\""));
     EXPECT_TRUE(readPart(path, "word/_rels/document.xml.rels").contains("Target=\"styles.xml\""));
     const QByteArray document = readPart(path, "word/document.xml");
-    EXPECT_TRUE(document.contains("如果 </w:t>"));
-    EXPECT_TRUE(document.contains("<w:rStyle w:val=\"F1\"/></w:rPr><w:t xml:space=\"preserve\">hello"));
+    EXPECT_TRUE(document.contains("<w:t xml:space=\"preserve\">如果 </w:t>"));
+    EXPECT_TRUE(document.contains("<w:rStyle w:val=\"F1\"/></w:rPr><w:t>hello"));
     EXPECT_TRUE(
         readPart(path, "word/styles.xml")
             .contains("w:styleId=\"F1\"><w:name w:val=\"F1\"/><w:rPr><w:rFonts w:ascii=\"Times New Roman\""));
