@@ -46,24 +46,35 @@ QString styleId(int font) {
     return u'F' + QString::number(font);
 }
 
-void writeFormat(QXmlStreamWriter& xml, const WordFont& f) {
+// The attribute values of a format, made once.
+struct FormatText {
+    explicit FormatText(const WordFont& f)
+        : name(xmlText(f.name)), color(f.color ? bgrToQColor(*f.color).name().mid(1).toUpper() : QString()),
+          halfPoints(f.halfPoints > 0 ? QString::number(f.halfPoints) : QString()) {}
+    QString name;       // empty: no font name of its own
+    QString color;      // RRGGBB; empty: no colour of its own
+    QString halfPoints; // empty: no size of its own
+};
+
+void writeFormat(QXmlStreamWriter& xml, const FormatText& f) {
+    static const QString scripts[] = {QStringLiteral("w:ascii"), QStringLiteral("w:hAnsi"),
+                                      QStringLiteral("w:eastAsia"), QStringLiteral("w:cs")};
+    const QString value = QStringLiteral("w:val");
     xml.writeStartElement(QStringLiteral("w:rPr"));
     if (!f.name.isEmpty()) {
-        const QString name = xmlText(f.name);
         xml.writeEmptyElement(QStringLiteral("w:rFonts"));
-        for (const char* script : {"w:ascii", "w:hAnsi", "w:eastAsia", "w:cs"})
-            xml.writeAttribute(QString::fromLatin1(script), name);
+        for (const QString& script : scripts)
+            xml.writeAttribute(script, f.name);
     }
-    if (f.color) {
+    if (!f.color.isEmpty()) {
         xml.writeEmptyElement(QStringLiteral("w:color"));
-        xml.writeAttribute(QStringLiteral("w:val"), bgrToQColor(*f.color).name().mid(1).toUpper());
+        xml.writeAttribute(value, f.color);
     }
-    if (f.halfPoints > 0) {
-        const QString h = QString::number(f.halfPoints);
+    if (!f.halfPoints.isEmpty()) {
         xml.writeEmptyElement(QStringLiteral("w:sz"));
-        xml.writeAttribute(QStringLiteral("w:val"), h);
+        xml.writeAttribute(value, f.halfPoints);
         xml.writeEmptyElement(QStringLiteral("w:szCs"));
-        xml.writeAttribute(QStringLiteral("w:val"), h);
+        xml.writeAttribute(value, f.halfPoints);
     }
     xml.writeEndElement();
 }
@@ -81,6 +92,10 @@ public:
         xml.writeAttribute(QStringLiteral("xmlns:w"), QString::fromLatin1(kMainNamespace));
         xml.writeStartElement(QStringLiteral("w:body"));
         xml.writeStartElement(QStringLiteral("w:p"));
+        for (int font = 0; font < doc.fontCount(); ++font) {
+            formats.emplace_back(doc.font(font));
+            ids.push_back(styleId(font));
+        }
     }
 
     QByteArray& output() { return out; }
@@ -153,7 +168,7 @@ private:
             return;
         xml.writeStartElement(QStringLiteral("w:rPr"));
         xml.writeEmptyElement(QStringLiteral("w:rStyle"));
-        xml.writeAttribute(QStringLiteral("w:val"), styleId(font));
+        xml.writeAttribute(QStringLiteral("w:val"), ids[std::size_t(font)]);
         xml.writeEndElement();
     }
 
@@ -203,7 +218,7 @@ private:
         for (const WordRun& run : runs) {
             xml.writeStartElement(QStringLiteral("w:r"));
             if (rubyText && !(doc.font(run.font) == WordFont()))
-                writeFormat(xml, doc.font(run.font));
+                writeFormat(xml, formats[std::size_t(run.font)]);
             else
                 properties(run.font);
             writeText(QStringLiteral("w:t"), xmlText(run.text));
@@ -263,6 +278,8 @@ private:
     }
 
     const WordDocument& doc;
+    std::vector<FormatText> formats; // by font index
+    std::vector<QString> ids;        // style ids by font index
     QString markup;
     QByteArray out;
     QXmlStreamWriter xml;
@@ -392,7 +409,7 @@ QByteArray stylesXml(const WordDocument& document) {
         xml.writeAttribute(QStringLiteral("w:styleId"), styleId(font));
         xml.writeEmptyElement(QStringLiteral("w:name"));
         xml.writeAttribute(QStringLiteral("w:val"), styleId(font));
-        writeFormat(xml, document.font(font));
+        writeFormat(xml, FormatText(document.font(font)));
         xml.writeEndElement();
     }
     xml.writeEndDocument();
