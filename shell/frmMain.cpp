@@ -16,6 +16,7 @@
 #include "tools/lexicon/Form2.h"
 #include "tools/lexicon/Form4.h"
 #include "tools/lexicon/Form5.h"
+#include "tools/text/Frmpiliangzhuanhuan.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -63,6 +64,7 @@ frmMain::frmMain(Services services, frmstep1& startWindow, QWidget* parent)
     setupEditingCommands();
     setupLayoutCommands();
     setupLexiconToolCommands();
+    setupTextToolCommands();
     setupStatusBar();
     setupPanels();
     resize(1011, 700);

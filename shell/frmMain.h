@@ -33,6 +33,7 @@ class Frmjincheng;
 class Form2;
 class Form4;
 class Form5;
+class Frmpiliangzhuanhuan;
 class frmstep1;
 class WordApplication;
 namespace InterlinearLayout {
@@ -59,6 +60,11 @@ public:
 
     // Full-text annotation.
     void mnupiliang_Click();
+    void mnuconvert_Click();
+    void mnushuzi_Click();
+    void mnuyear_Click();
+    void mnutele_Click();
+    void mnupiliangzhuanhuan_Click();
     void cmd2_Click();
 
     // The selected word in one notation, and the other full-text layouts.
@@ -256,6 +262,11 @@ public:
     QAction* mnugeshiline2;
     QAction* mnugeshifont;
     QAction* mnuline6;
+    QAction* mnushuzi;
+    QAction* mnuyear;
+    QAction* mnutele;
+    QAction* mnuconvert;
+    QAction* mnupiliangzhuanhuan;
     QAction* mnucha1;
     QAction* mnucha2;
     // The lexicon tools (frmMainLexiconTools.cpp): own entries, library, search, meaning lookup.
@@ -319,6 +330,8 @@ private:
     void setupStatusBar();
     void setupLayoutCommands();
     void setupLexiconToolCommands();
+    void setupTextToolCommands();
+    void openNumberWindow(int mode);
     bool annotateSelection(void (frmMain::*command)());
     void annotateSelectedWord(QString (*notation)(const QString&));
     void interlinear(bool up);
@@ -342,6 +355,7 @@ private:
     std::unique_ptr<Form2> form2;
     std::unique_ptr<Form4> form4;
     std::unique_ptr<Form5> form5;
+    std::unique_ptr<Frmpiliangzhuanhuan> fontReplacement;
 
     std::unique_ptr<RecentFileList> recent;
     std::unique_ptr<Frmjincheng> progress;
