@@ -26,7 +26,8 @@
 
 namespace {
 const QString kNotice = QStringLiteral("友情提示");
-}
+const QString kTooLarge = QStringLiteral("当前标注文档太大，建议分成更多小文档继续处理！");
+} // namespace
 
 void frmMain::setupLayoutCommands() {
     const auto item = [this](const QString& name, const QString& caption, void (frmMain::*handler)(),
@@ -98,7 +99,8 @@ void frmMain::cmdself_Click() {
     const QString scanned = Recognition::scannedText(Rich1->text());
     ProgressReporter progress(progressWindow());
     EventYield events;
-    Recognition::run(scanned, ScanVariants::Appended(), Listword, List4, List5, progress, events);
+    if (!Recognition::run(scanned, ScanVariants::Appended(), Listword, List4, List5, progress, events))
+        services.messageBox.show(kTooLarge, MsgBox::Information, kNotice);
     const InlineStyle style = InlineStyle::fromSettings(foreColor(Label5));
     AppendedLayout::append(*Rich1, List4, style, progress, events);
     if (Module1::useLucidaFont && !quitting)
@@ -197,8 +199,12 @@ void frmMain::exportToWord(bool transcriptionAbove) {
     const QString scanned = Recognition::scannedText(Rich1->text());
     ProgressReporter progress(progressWindow());
     EventYield events;
-    if (WordExport::run(*wordApp, scanned, transcriptionAbove, Listword, progress, events) > 0)
+    const WordExport::Written written =
+        WordExport::run(*wordApp, scanned, transcriptionAbove, Listword, progress, events);
+    if (written.fields > 0)
         Label5->setVisible(true);
+    if (written.tooMany)
+        services.messageBox.show(kTooLarge, MsgBox::Information, kNotice);
     List4.clear();
     List5.clear();
     if (quitting) {
