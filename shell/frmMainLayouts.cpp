@@ -13,6 +13,7 @@
 #include "platform/core/ProgramFolder.h"
 #include "platform/core/TextFile.h"
 #include "platform/richtext/RichTextBox.h"
+#include "platform/services/MessageTitles.h"
 #include "platform/word/WordApplication.h"
 #include "shell/ForeColor.h"
 #include "shell/Frmjincheng.h"
@@ -23,10 +24,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QToolBar>
-
-namespace {
-const QString kNotice = QStringLiteral("友情提示");
-}
 
 void frmMain::setupLayoutCommands() {
     const auto item = [this](const QString& name, const QString& caption, void (frmMain::*handler)(),
@@ -55,7 +52,7 @@ void frmMain::setupLayoutCommands() {
 bool frmMain::annotateSelection(void (frmMain::*command)()) {
     const SelectedWord::Refusal refusal = SelectedWord::check(Rich1->selText());
     if (!refusal.prompt.isEmpty()) {
-        services.messageBox.show(refusal.prompt, refusal.style, kNotice);
+        services.messageBox.show(refusal.prompt, refusal.style, MessageTitle::notice());
         return false;
     }
     (this->*command)();
@@ -150,14 +147,14 @@ void frmMain::interlinear(bool up) {
         unlockAfterRun();
         services.messageBox.show(QStringLiteral("无法写入或读回工作文件“") + QDir::toNativeSeparators(path) +
                                      QStringLiteral("”，文档没有改动。"),
-                                 MsgBox::Critical, kNotice);
+                                 MsgBox::Critical, MessageTitle::notice());
         return;
     }
     bool tooMany = false;
     List3 = InterlinearLayout::textLines(*saved, tooMany);
     if (tooMany)
         services.messageBox.show(QStringLiteral("当前文档太大，建议分成更多小文档继续处理！"),
-                                 MsgBox::Information, kNotice);
+                                 MsgBox::Information, MessageTitle::notice());
     lineRun = std::make_unique<InterlinearLayout::Run>(Listword, progressWindow());
     const QString count = QString::number(List3.size());
     for (qsizetype k = 0; k < List3.size() && !quitting; ++k) {
@@ -213,7 +210,7 @@ void frmMain::exportToWord(bool transcriptionAbove) {
     progressWindow().unload();
     if (!shown)
         services.messageBox.show(QStringLiteral("无法生成或打开WORD文档：") + error, MsgBox::Information,
-                                 kNotice);
+                                 MessageTitle::notice());
 }
 
 void frmMain::cmd4_Click() {
