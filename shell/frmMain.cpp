@@ -208,7 +208,7 @@ void frmMain::setupStatusBar() {
 
 void frmMain::sbStatusBar_PanelClick(int index) {
     if (index == 1)
-        services.shell.open(ProductSite::page(QStringLiteral("articlecenter/article.asp?id=225")));
+        (void)services.shell.open(ProductSite::page(QStringLiteral("articlecenter/article.asp?id=225")));
 }
 
 void frmMain::Form_Load() {

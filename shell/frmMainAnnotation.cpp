@@ -52,8 +52,8 @@ void frmMain::cmd2_Click() {
     progress.show(QStringLiteral("植入完成：100%"));
     progressWindow().unload();
     if (Module1::useLucidaFont && !quitting)
-        HtmlPage::writeAndOpen(HtmlPage::header(Module1::phoneticFontSize, Module1::phoneticFontSize),
-                               InlineLayout::pageBody(scanned, List4, List5, style),
-                               QStringLiteral("</body></html>"), services.shell);
+        (void)HtmlPage::writeAndOpen(HtmlPage::header(Module1::phoneticFontSize, Module1::phoneticFontSize),
+                                     InlineLayout::pageBody(scanned, List4, List5, style),
+                                     QStringLiteral("</body></html>"), services.shell);
     unlockAfterRun();
 }

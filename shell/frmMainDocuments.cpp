@@ -188,11 +188,11 @@ void frmMain::mnuintoword_Click() {
                                  MsgBox::OkOnly | MsgBox::Critical, MessageTitle::notice());
         return;
     }
-    services.shell.open(path);
+    (void)services.shell.open(path);
 }
 
 void frmMain::mnuHelpSearchForHelpOn_Click() {
-    services.shell.open(ProgramFolder::file(QStringLiteral("help.doc")));
+    (void)services.shell.open(ProgramFolder::file(QStringLiteral("help.doc")));
 }
 
 void frmMain::update_Click() {

@@ -99,9 +99,9 @@ void frmMain::cmdself_Click() {
     const InlineStyle style = InlineStyle::fromSettings(foreColor(Label5));
     AppendedLayout::append(*Rich1, List4, style, progress, events);
     if (Module1::useLucidaFont && !quitting)
-        HtmlPage::writeAndOpen(HtmlPage::header(Module1::phoneticFontSize, Module1::phoneticFontSize),
-                               AppendedLayout::pageBody(scanned, List4, style),
-                               QStringLiteral("</span></body></html>"), services.shell);
+        (void)HtmlPage::writeAndOpen(HtmlPage::header(Module1::phoneticFontSize, Module1::phoneticFontSize),
+                                     AppendedLayout::pageBody(scanned, List4, style),
+                                     QStringLiteral("</span></body></html>"), services.shell);
     Module1::stopAnnotateFlag = true;
     Module1::stopInsertFlag = true;
     progress.show(QStringLiteral("完成：100%"));
@@ -171,15 +171,15 @@ void frmMain::interlinear(bool up) {
     InterlinearLayout::rebuild(*Rich1, List3, List31, up, foreColor(Label5));
     const int n1 = up ? Module1::phoneticFontSize : Module1::phoneticFontSize - 1;
     if (!up && Module1::useLucidaFont)
-        HtmlPage::writeAndOpen(HtmlPage::header(n1, Module1::phoneticFontSize),
-                               InterlinearLayout::pageBody(List3, List31, false),
-                               QStringLiteral("</body></html>"), services.shell);
+        (void)HtmlPage::writeAndOpen(HtmlPage::header(n1, Module1::phoneticFontSize),
+                                     InterlinearLayout::pageBody(List3, List31, false),
+                                     QStringLiteral("</body></html>"), services.shell);
     progressWindow().unload();
     unlockAfterRun();
     if (up && Module1::useLucidaFont)
-        HtmlPage::writeAndOpen(HtmlPage::header(n1, Module1::phoneticFontSize),
-                               InterlinearLayout::pageBody(List3, List31, true),
-                               QStringLiteral("</body></html>"), services.shell);
+        (void)HtmlPage::writeAndOpen(HtmlPage::header(n1, Module1::phoneticFontSize),
+                                     InterlinearLayout::pageBody(List3, List31, true),
+                                     QStringLiteral("</body></html>"), services.shell);
 }
 
 void frmMain::Command5_Click() {

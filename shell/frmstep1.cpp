@@ -148,7 +148,7 @@ void frmstep1::Label12_MouseMove() {
 }
 
 void frmstep1::Label12_Click() {
-    services.shell.open(ProductSite::home());
+    (void)services.shell.open(ProductSite::home());
 }
 
 void frmstep1::showAbout(QWidget* owner) {
