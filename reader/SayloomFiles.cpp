@@ -11,8 +11,9 @@
 
 namespace {
 const QString kWaveFilter = QStringLiteral("All Files (*.*)|*.*|Wave Files (*.wav)|*.wav");
-constexpr int kSaveFlags = 0x8802;
-constexpr int kOpenFlags = 0x1800;
+constexpr int kSaveFlags =
+    FileDialogFlag::OverwritePrompt | FileDialogFlag::PathMustExist | FileDialogFlag::NoReadOnlyReturn;
+constexpr int kOpenFlags = FileDialogFlag::PathMustExist | FileDialogFlag::FileMustExist;
 } // namespace
 
 void Sayloom::reportFileError(const QString& path, bool writing) {
