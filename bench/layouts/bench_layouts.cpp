@@ -14,6 +14,7 @@
 #include "platform/testing/FakeServices.h"
 #include "platform/word/DocxWriter.h"
 #include "platform/word/WordApplication.h"
+#include "tests/support/NoProgress.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -22,10 +23,6 @@
 #include <cstdio>
 
 namespace {
-
-struct NoSink : ProgressSink {
-    void setCaption(const QString&) override {}
-};
 
 const char* const kWords[] = {"the",  "cat",   "sat",      "on",     "mat",   "and",     "looked",
                               "at",   "a",     "bird",     "which",  "was",   "singing", "in",
@@ -81,7 +78,7 @@ int main(int argc, char** argv) {
     const QString text = englishText(argc > 1 ? QString::fromLatin1(argv[1]).toLongLong() : 1'000'000, words);
     std::printf("text: %lld characters, %lld words\n", static_cast<long long>(text.size()),
                 static_cast<long long>(words));
-    NoSink sink;
+    NoProgress sink;
     ProgressReporter progress(sink);
     EventYield events;
     QElapsedTimer t;

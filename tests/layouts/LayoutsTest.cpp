@@ -10,6 +10,7 @@
 #include "platform/services/MessageBox.h"
 #include "platform/testing/FakeServices.h"
 #include "platform/word/WordApplication.h"
+#include "tests/support/NoProgress.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -17,10 +18,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-struct NoSink : ProgressSink {
-    void setCaption(const QString&) override {}
-};
 
 // A small word list in a program folder without a database; notation left as stored.
 class Layouts : public ::testing::Test {
@@ -42,7 +39,7 @@ protected:
 
     QString line(const QString& text) {
         CachedLookup lookup(ScanVariants::TranscriptionLine(), list);
-        NoSink sink;
+        NoProgress sink;
         ProgressReporter progress(sink);
         EventYield events;
         return InterlinearLayout::transcriptionLine(text + u"     "_s, lookup, progress, events);
@@ -138,7 +135,7 @@ TEST_P(WordExportTest, HelloWorldFieldsAndText) {
     Module1::bracketMode = c.bracketMode;
     FakeShell shell;
     WordApplication word(shell);
-    NoSink sink;
+    NoProgress sink;
     ProgressReporter progress(sink);
     EventYield events;
     EXPECT_EQ(
@@ -187,7 +184,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(Layouts, WordExportUnknownWordAndStop) {
     FakeShell shell;
-    NoSink sink;
+    NoProgress sink;
     ProgressReporter progress(sink);
     EventYield events;
     Module1::bracketMode = u"/"_s;
@@ -208,7 +205,7 @@ TEST_F(Layouts, WordExportUnknownWordAndStop) {
 
 TEST_F(Layouts, WordExportKeepsTheLeadingLettersOfALongRun) {
     FakeShell shell;
-    NoSink sink;
+    NoProgress sink;
     ProgressReporter progress(sink);
     EventYield events;
     WordApplication word(shell);

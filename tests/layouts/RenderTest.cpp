@@ -7,6 +7,7 @@
 #include "platform/testing/FakeServices.h"
 #include "platform/word/DocxWriter.h"
 #include "platform/word/WordApplication.h"
+#include "tests/support/NoProgress.h"
 #include "tests/support/TempFolder.h"
 
 #include <QProcess>
@@ -17,10 +18,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-struct NoSink : ProgressSink {
-    void setCaption(const QString&) override {}
-};
 
 bool run(const QString& program, const QStringList& args) {
     QProcess p;
@@ -45,7 +42,7 @@ TEST(Render, WordProcessorStacksTranscriptionAndWord) {
     for (const bool above : {true, false}) {
         FakeShell shell;
         WordApplication word(shell);
-        NoSink sink;
+        NoProgress sink;
         ProgressReporter progress(sink);
         EventYield events;
         WordExport::run(word, Recognition::scannedText(u"Hello, world."_s), above, list, progress, events);
