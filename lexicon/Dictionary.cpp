@@ -5,6 +5,7 @@
 #include "platform/core/ProgramFolder.h"
 #include "platform/core/TextFile.h"
 #include "platform/services/MessageBox.h"
+#include "platform/services/MessageTitles.h"
 #include "platform/services/ProgramExit.h"
 
 #include <QFile>
@@ -44,7 +45,7 @@ void LoadDictionary(WordList& list, MessageBox& messageBox, ProgramExit& exit) {
         messageBox.show(QStringLiteral("软件的字典文件dictionary.txt没有找到！\r\n"
                                        "查找音标的高速算法无法生效！\r\n"
                                        "请重新安装。程序将退出！"),
-                        MsgBox::Critical | MsgBox::OkOnly, QStringLiteral("友情提示"));
+                        MsgBox::Critical | MsgBox::OkOnly, MessageTitle::notice());
         exit.exit(0);
         return;
     }

@@ -2,6 +2,7 @@
 
 #include "platform/core/ProgramFolder.h"
 #include "platform/core/Vb.h"
+#include "platform/services/MessageTitles.h"
 #include "reader/Frmabout.h"
 #include "reader/Frmdown.h"
 #include "reader/speech/AudioFormats.h"
@@ -26,7 +27,6 @@ namespace {
 // The window keeps one outer size: 11985 by 7995 twips at 15 twips a pixel.
 constexpr QSize kOuterSize(799, 533);
 
-const QString kTitle = QStringLiteral("友情提示");
 const QString kDefaultFormat = QStringLiteral("SAFT22kHz16BitMono");
 const QString kNoOutput = QStringLiteral("No audio ouput object available");
 const QString kIntroduction =
@@ -227,7 +227,7 @@ void Sayloom::connectHandlers() {
 void Sayloom::startupFailed(const QString& description) {
     services.messageBox.show(QStringLiteral("初始化错误: \r\n\r\n") + description +
                                  QStringLiteral("\r\n\r\n关闭！"),
-                             MsgBox::OkOnly, kTitle);
+                             MsgBox::OkOnly, MessageTitle::notice());
     Voice.reset();
     services.programExit.exit(0);
 }
@@ -271,7 +271,7 @@ void Sayloom::Form_Load() {
     }
     AudioOutputCB->setCurrentIndex(0);
     AudioOutputCB_Click();
-    SpeakFlags = 11;
+    SpeakFlags = SpeakFlag::Default;
     chkSpFlagAync->setChecked(true);
     chkSpFlagPurgeBeforeSpeak->setChecked(true);
     chkSpFlagIsXML->setChecked(true);
@@ -384,7 +384,7 @@ void Sayloom::ResetBtn_Click() {
         RateSldr->setValue(0);
     }
     RateSldr_Scroll();
-    SpeakFlags = 11;
+    SpeakFlags = SpeakFlag::Default;
     chkSpFlagAync->setChecked(true);
     chkSpFlagPurgeBeforeSpeak->setChecked(true);
     chkSpFlagIsXML->setChecked(true);

@@ -4,8 +4,8 @@
 #include "platform/recent/RecentFileList.h"
 #include "platform/services/Services.h"
 #include "reader/TextBox.h"
+#include "reader/speech/SpeakFlags.h"
 #include "reader/speech/SpeechVoice.h"
-#include "reader/speech/TextCodec.h"
 
 #include <QElapsedTimer>
 #include <QMainWindow>
@@ -130,7 +130,7 @@ private:
 
     Services services;
     std::unique_ptr<SpeechVoice> Voice;
-    int SpeakFlags = 11;
+    int SpeakFlags = SpeakFlag::Default;
     bool Speaking = false;
     bool Paused = false;
     bool exporting = false;

@@ -1,6 +1,7 @@
 #include "reader/Sayloom.h"
 
 #include "platform/core/TextFile.h"
+#include "platform/services/MessageTitles.h"
 #include "reader/speech/SpFileStream.h"
 
 #include <QAction>
@@ -10,16 +11,16 @@
 #include <QFileInfo>
 
 namespace {
-const QString kTitle = QStringLiteral("友情提示");
 const QString kWaveFilter = QStringLiteral("All Files (*.*)|*.*|Wave Files (*.wav)|*.wav");
-constexpr int kSaveFlags = 0x8802;
-constexpr int kOpenFlags = 0x1800;
+constexpr int kSaveFlags =
+    FileDialogFlag::OverwritePrompt | FileDialogFlag::PathMustExist | FileDialogFlag::NoReadOnlyReturn;
+constexpr int kOpenFlags = FileDialogFlag::PathMustExist | FileDialogFlag::FileMustExist;
 } // namespace
 
 void Sayloom::reportFileError(const QString& path, bool writing) {
     services.messageBox.show((writing ? QStringLiteral("无法写入文件：") : QStringLiteral("无法读取文件：")) +
                                  path,
-                             MsgBox::Critical, kTitle);
+                             MsgBox::Critical, MessageTitle::notice());
 }
 
 // The save dialog leaves the overwrite question to its caller.
@@ -27,7 +28,7 @@ static bool mayOverwrite(MessageBox& box, const QString& path) {
     if (!QFileInfo::exists(path))
         return true;
     return box.show(path + QStringLiteral(" 已存在。\r\n要替换它吗？"), MsgBox::OkCancel | MsgBox::Question,
-                    QStringLiteral("友情提示")) == MsgBox::Ok;
+                    MessageTitle::notice()) == MsgBox::Ok;
 }
 
 void Sayloom::menuFileSaveToWave_Click() {
@@ -56,7 +57,7 @@ void Sayloom::menuFileSaveToWave_Click() {
         reportFileError(request.fileName, true);
         return;
     }
-    services.messageBox.show(QStringLiteral("WAV文件保存成功!"), MsgBox::Information, kTitle);
+    services.messageBox.show(QStringLiteral("WAV文件保存成功!"), MsgBox::Information, MessageTitle::notice());
 }
 
 bool Sayloom::waitUntilExported() {
@@ -79,7 +80,7 @@ void Sayloom::menuFileSpeakWave_Click() {
     chkSpFlagIsFilename->setChecked(true);
     if (!SpeakBtn_Click() && Voice)
         services.messageBox.show(QStringLiteral("无法播放这个声音文件。\r\n") + Voice->errorDescription(),
-                                 MsgBox::Critical, kTitle);
+                                 MsgBox::Critical, MessageTitle::notice());
     recent->remember(request.fileName);
 }
 
@@ -130,7 +131,7 @@ void Sayloom::mnusavetotxt_Click() {
         return;
     }
     services.messageBox.show(QStringLiteral("已保存好了！\r\n") + request.fileName, MsgBox::Information,
-                             kTitle);
+                             MessageTitle::notice());
 }
 
 void Sayloom::mlastfile_Click(int index) {
@@ -149,7 +150,7 @@ void Sayloom::OpenRecentFile(const QString& path) {
     if (!QFileInfo::exists(path)) {
         services.messageBox.show(QStringLiteral("要打开的文件：") + path +
                                      QStringLiteral(" 没找到！可能已移位或已删除"),
-                                 MsgBox::Critical, kTitle);
+                                 MsgBox::Critical, MessageTitle::notice());
         return;
     }
     (void)openTextFile(path);

@@ -1,6 +1,7 @@
 #include "reader/Sayloom.h"
 
 #include "platform/core/Vb.h"
+#include "platform/services/MessageTitles.h"
 #include "reader/speech/SpeakFlags.h"
 
 #include <QAction>
@@ -59,7 +60,7 @@ bool Sayloom::SpeakBtn_Click() {
     const QString text = MainTxtBox->text();
     if (text.isEmpty()) {
         services.messageBox.show(QStringLiteral("当前没有内容，让我朗读什么？"), MsgBox::Information,
-                                 QStringLiteral("友情提示"));
+                                 MessageTitle::notice());
         MainTxtBox->setFocus();
         return true;
     }

@@ -4,6 +4,8 @@
 
 #include "platform/core/ProgramFolder.h"
 #include "platform/richtext/RichTextBox.h"
+#include "platform/services/MessageTitles.h"
+#include "shell/EditorFont.h"
 #include "shell/Form1.h"
 #include "shell/Frmchayi.h"
 
@@ -20,8 +22,6 @@
 #include <QToolBar>
 
 namespace {
-
-const QString kNotice = QStringLiteral("友情提示");
 
 // The text control that has the focus, other than the document, or null.
 QWidget* focusedTextControl(const RichTextBox& document) {
@@ -175,7 +175,7 @@ void frmMain::mnucut_Click() {
     }
     Rich1->setSelText(QString());
     Rich1->setSelColor(0);
-    Rich1->setSelFontName(QStringLiteral("宋体"));
+    Rich1->setSelFontName(EditorFont::family());
 }
 
 void frmMain::mnupaste_Click() {
@@ -244,7 +244,7 @@ bool frmMain::findAppendixPicture(const QString& name, QString& path) {
     if (QFileInfo::exists(path))
         return true;
     services.messageBox.show(QStringLiteral("文件 ") + name + QStringLiteral(" 丢失，请咨询作者！"),
-                             MsgBox::OkOnly | MsgBox::Information, kNotice);
+                             MsgBox::OkOnly | MsgBox::Information, MessageTitle::notice());
     return false;
 }
 
@@ -300,7 +300,7 @@ void frmMain::Rich1_Change() {
         if (!Rich1->text().isEmpty())
             return;
         const QSignalBlocker quiet(Rich1.get());
-        Rich1->setSelFontName(QStringLiteral("宋体"));
+        Rich1->setSelFontName(EditorFont::family());
         Rich1->setSelColor(0);
     });
 }

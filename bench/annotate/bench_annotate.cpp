@@ -10,6 +10,7 @@
 #include "platform/richtext/RichTextBox.h"
 #include "platform/services/MessageBox.h"
 #include "platform/services/ProgramExit.h"
+#include "tests/support/NoProgress.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -23,10 +24,6 @@
 #include <cstdio>
 
 namespace {
-
-struct NoSink final : ProgressSink {
-    void setCaption(const QString&) override {}
-};
 
 struct FailOnMessage final : MessageBox {
     int show(const QString& prompt, int, const QString&) override {
@@ -138,7 +135,7 @@ int main(int argc, char** argv) {
     RichTextBox editor;
     editor.setText(text);
 
-    NoSink sink;
+    NoProgress sink;
     ProgressReporter progress(sink);
     EventYield events;
     QStringList transcriptions;

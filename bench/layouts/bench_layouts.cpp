@@ -15,6 +15,7 @@
 #include "platform/testing/FakeServices.h"
 #include "platform/word/DocxWriter.h"
 #include "platform/word/WordApplication.h"
+#include "tests/support/NoProgress.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -30,10 +31,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-struct NoSink : ProgressSink {
-    void setCaption(const QString&) override {}
-};
 
 const char* const kWords[] = {"the",  "cat",   "sat",      "on",     "mat",   "and",     "looked",
                               "at",   "a",     "bird",     "which",  "was",   "singing", "in",
@@ -90,7 +87,7 @@ int runCase(const QString& name, qsizetype bytes) {
     WordList list;
     setUp(list);
     const QString text = englishText(bytes);
-    NoSink sink;
+    NoProgress sink;
     ProgressReporter progress(sink);
     EventYield events;
     QElapsedTimer t;

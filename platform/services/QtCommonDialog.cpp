@@ -4,8 +4,11 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDialog>
+#include <QMessageBox>
 
 QStringList qtNameFilters(const QString& filter) {
     const QStringList parts = filter.split(u'|');
@@ -40,14 +43,34 @@ bool runFileDialog(FileDialogRequest& request, QFileDialog::AcceptMode mode) {
     }
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return false;
-    request.fileName = dialog.selectedFiles().constFirst();
-    request.filterIndex = int(filters.indexOf(dialog.selectedNameFilter())) + 1;
-    return true;
+    for (;;) {
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return false;
+        const QString chosen = dialog.selectedFiles().constFirst();
+        if (const QString refusal = fileDialogRefusal(chosen, request.flags); !refusal.isEmpty()) {
+            QMessageBox::warning(&dialog, request.title, refusal);
+            continue;
+        }
+        request.fileName = chosen;
+        request.filterIndex = int(filters.indexOf(dialog.selectedNameFilter())) + 1;
+        return true;
+    }
 }
 
 } // namespace
+
+QString fileDialogRefusal(const QString& path, int flags) {
+    const QFileInfo info(path);
+    if ((flags & FileDialogFlag::PathMustExist) && !info.dir().exists())
+        return QStringLiteral("路径不存在：") + QDir::toNativeSeparators(info.absolutePath());
+    if ((flags & FileDialogFlag::FileMustExist) && !info.exists())
+        return QStringLiteral("文件不存在：") + QDir::toNativeSeparators(path);
+    // Without write permission for its owner the file counts as read-only, even to a user who may write it.
+    if ((flags & FileDialogFlag::NoReadOnlyReturn) && info.exists() &&
+        (!info.isWritable() || !info.permission(QFile::WriteOwner)))
+        return QStringLiteral("文件是只读的：") + QDir::toNativeSeparators(path);
+    return {};
+}
 
 bool QtCommonDialog::showOpen(FileDialogRequest& request) {
     return runFileDialog(request, QFileDialog::AcceptOpen);

@@ -7,6 +7,7 @@
 #include "platform/word/WordDocument.h"
 #include "shell/frmMain.h"
 #include "shell/frmstep1.h"
+#include "tests/support/MenuItems.h"
 #include "tests/support/TempFolder.h"
 
 #include <QAction>
@@ -60,7 +61,7 @@ TEST_F(LayoutCommands, SelectionMenuAnnotatesTheSelectedWordInEachNotation) {
         QAction* item = action(c.item);
         ASSERT_NE(item, nullptr);
         ASSERT_TRUE(window.findChild<QMenu*>(u"popmenu2"_s)->actions().contains(item)) << c.item;
-        item->trigger();
+        chooseMenuItem(window, c.item);
         EXPECT_EQ(window.Rich1->text(), c.expected) << c.item;
     }
 }
@@ -69,7 +70,7 @@ TEST_F(LayoutCommands, ExportThatCannotBeOpenedIsReportedAndUnlocks) {
     Module1::outputPlacement = u"word1"_s;
     fakes.shell.succeed = false;
     window.Rich1->setText(u"hello world."_s);
-    action("mnupiliang")->trigger();
+    chooseMenuItem(window, "mnupiliang");
     ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
     EXPECT_EQ(fakes.messageBox.shown[0].title, u"友情提示"_s);
     EXPECT_TRUE(window.Rich1->isEnabled());
@@ -116,7 +117,7 @@ TEST_F(LayoutCommands, PlacementsLeaveTheirDocuments) {
         fakes.shell.opened.clear();
         Module1::outputPlacement = QString::fromLatin1(c.placement);
         window.Rich1->setText(text);
-        action("mnupiliang")->trigger();
+        chooseMenuItem(window, "mnupiliang");
         EXPECT_EQ(window.Rich1->text(), c.editor) << c.placement;
         EXPECT_TRUE(window.Rich1->isEnabled()) << c.placement;
         if (c.word.isEmpty()) {

@@ -14,6 +14,7 @@
 #include "platform/testing/FakeServices.h"
 #include "platform/word/DocxWriter.h"
 #include "platform/word/WordApplication.h"
+#include "tests/support/NoProgress.h"
 #include "tests/support/TempFolder.h"
 
 #include <QXmlStreamReader>
@@ -25,10 +26,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-struct NoSink : ProgressSink {
-    void setCaption(const QString&) override {}
-};
 
 // A small word list in a program folder without a database; notation left as stored.
 class Layouts : public ::testing::Test {
@@ -50,7 +47,7 @@ protected:
 
     QString line(const QString& text) {
         CachedLookup lookup(ScanVariants::TranscriptionLine(), list);
-        NoSink sink;
+        NoProgress sink;
         ProgressReporter progress(sink);
         EventYield events;
         return InterlinearLayout::transcriptionLine(text + u"     "_s, lookup, progress, events);
@@ -128,7 +125,7 @@ TEST_F(Layouts, TextLinesDropBlankLinesAndPadTheOthers) {
 TEST_F(Layouts, AppendedListEndsAParagraphEveryHundredEntries) {
     RichTextBox editor;
     editor.setText(u"text"_s);
-    NoSink sink;
+    NoProgress sink;
     ProgressReporter progress(sink);
     EventYield events;
     AppendedLayout::append(editor, QStringList(250, u"k{t"_s), InlineStyle::fromSettings(0xFF0000), progress,
@@ -159,7 +156,7 @@ TEST_P(WordExportTest, HelloWorldFieldsAndText) {
     Module1::bracketMode = c.bracketMode;
     FakeShell shell;
     WordApplication word(shell);
-    NoSink sink;
+    NoProgress sink;
     ProgressReporter progress(sink);
     EventYield events;
     EXPECT_EQ(
@@ -308,7 +305,7 @@ TEST_P(WordExportShortWords, TranscriptionKeepsItsFormat) {
     list.add({u"a=|一|@"_s, u"on=|在|Qn"_s});
     FakeShell shell;
     WordApplication word(shell);
-    NoSink sink;
+    NoProgress sink;
     ProgressReporter progress(sink);
     EventYield events;
     ASSERT_EQ(
@@ -347,7 +344,7 @@ INSTANTIATE_TEST_SUITE_P(BracketModes, WordExportShortWords,
 // Past 1,000,000 words the appended layout's recognition and the export stop before the next word and
 // say so; exactly 1,000,000 words is within the limit.
 TEST_F(Layouts, WordLimitIsMoreThanAMillion) {
-    NoSink sink;
+    NoProgress sink;
     ProgressReporter progress(sink);
     EventYield events;
     for (const qsizetype words : {Recognition::kMaxQueued, Recognition::kMaxQueued + 1}) {
@@ -371,7 +368,7 @@ TEST_F(Layouts, WordLimitIsMoreThanAMillion) {
 
 TEST_F(Layouts, WordExportUnknownWordAndStop) {
     FakeShell shell;
-    NoSink sink;
+    NoProgress sink;
     ProgressReporter progress(sink);
     EventYield events;
     Module1::bracketMode = u"/"_s;
@@ -393,7 +390,7 @@ TEST_F(Layouts, WordExportUnknownWordAndStop) {
 
 TEST_F(Layouts, WordExportKeepsTheLeadingLettersOfALongRun) {
     FakeShell shell;
-    NoSink sink;
+    NoProgress sink;
     ProgressReporter progress(sink);
     EventYield events;
     WordApplication word(shell);

@@ -7,6 +7,7 @@
 #include "platform/testing/FakeServices.h"
 #include "platform/word/DocxWriter.h"
 #include "platform/word/WordApplication.h"
+#include "tests/support/NoProgress.h"
 #include "tests/support/TempFolder.h"
 
 #include <QProcess>
@@ -20,10 +21,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-struct NoSink : ProgressSink {
-    void setCaption(const QString&) override {}
-};
 
 bool run(const QString& program, const QStringList& args, QByteArray* output = nullptr) {
     QProcess p;
@@ -97,7 +94,7 @@ TEST(Render, WordProcessorStacksTranscriptionAndWord) {
         SCOPED_TRACE(name.toStdString());
         FakeShell shell;
         WordApplication word(shell);
-        NoSink sink;
+        NoProgress sink;
         ProgressReporter progress(sink);
         EventYield events;
         WordExport::run(word, Recognition::scannedText(u"Hello, a world on."_s), above, list, progress,
