@@ -60,6 +60,7 @@ frmMain::frmMain(Services services, frmstep1& startWindow, QWidget* parent)
     setupLayoutCommands();
     setupStatusBar();
     setupPanels();
+    setupStatisticsCommands();
     resize(1011, 700);
     Form_Load();
 }
