@@ -146,8 +146,10 @@ void Form6::cmdtranslate2_Click() {
     recognise(scanned, sink);
     show();
     raise();
-    Rich1->setText(scanned);
-    insertGlosses(sink);
+    // Shown before it is filled, the box lays the result out lazily; filled while hidden, it would lay
+    // the whole result out at once when shown.
+    Rich1->setVisible(true);
+    writeResult(scanned, sink);
     Module1::stopAnnotateFlag = true;
     Module1::stopInsertFlag = true;
     sink.setCaption(QStringLiteral("翻译完成：100%"));
@@ -171,12 +173,13 @@ void Form6::recognise(const QString& scanned, ProgressSink& sink) {
                         QStringLiteral("友情提示"));
 }
 
-void Form6::insertGlosses(ProgressSink& sink) {
+void Form6::writeResult(const QString& scanned, ProgressSink& sink) {
     const QString stage = QStringLiteral("植入解释：");
     const qsizetype count = std::min(host.List4.size(), host.List5.size());
     ProgressReporter reporter(sink);
     // One edit block without yields: a layout inside it, with the box's page size withheld, costs far
     // more than the whole insertion.
+    Rich1->setText(scanned);
     Rich1->beginEditBlock();
     for (qsizetype k = count - 1; k >= 0; --k) {
         if (!Module1::stopInsertFlag)

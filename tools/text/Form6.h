@@ -59,7 +59,8 @@ protected:
 
 private:
     void recognise(const QString& scanned, ProgressSink& sink);
-    void insertGlosses(ProgressSink& sink);
+    // The scanned text with the glosses inserted from the last to the first.
+    void writeResult(const QString& scanned, ProgressSink& sink);
 
     MessageBox& messageBox;
     CommonDialog& dialogs;

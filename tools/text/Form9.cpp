@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTextEdit>
 
 namespace {
 
@@ -114,6 +115,9 @@ Form9::Form9(MessageBox& messageBox, CommonDialog& dialogs, const RichTextBox& d
     Labeltishi->setGeometry(8, 124, 544, 18);
     Rich1->setGeometry(8, 146, 420, 266);
     Rich1->setBaseFont(QStringLiteral("宋体"), 11);
+    // The hits stand in one paragraph; breaking it only at word ends costs time growing with the
+    // square of its length.
+    Rich1->editor()->setWordWrapMode(QTextOption::WrapAnywhere);
     List0->setGeometry(436, 146, 116, 266);
     List0->hide();
     connect(Command1, &QPushButton::clicked, this, &Form9::Command1_Click);
