@@ -445,7 +445,7 @@ void RichTextBox::endEditBlock() {
     cursor.endEditBlock();
     if (editBlockDepth > 0)
         return;
-    if (document()->pageSize().isNull())
+    if (!document()->pageSize().isValid())
         document()->setPageSize(pageSizeBeforeBlock);
     if (viewSyncPending)
         QMetaObject::invokeMethod(

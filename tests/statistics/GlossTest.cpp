@@ -3,7 +3,10 @@
 #include "tools/text/Form6.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QPushButton>
+#include <QTextDocument>
+#include <QTextEdit>
 #include <QTimer>
 
 namespace {
@@ -216,4 +219,13 @@ TEST_F(GlossTest, SaveWritesTheResultAsPlainText) {
     RichTextBox saved;
     ASSERT_TRUE(saved.loadFile(path, RichTextBox::FileFormat::Text));
     EXPECT_EQ(saved.text(), QStringLiteral("dogs(狗们)  "));
+}
+TEST_F(GlossTest, ResultWrapsAtTheWidthOfTheBox) {
+    window().show();
+    gloss(QStringLiteral("the little cat sat by the window and watched the birds while the dogs slept"),
+          false);
+    QCoreApplication::processEvents();
+    const QTextEdit* view = window().Rich1->editor();
+    EXPECT_GT(view->viewport()->width(), 0);
+    EXPECT_EQ(window().Rich1->document()->textWidth(), view->viewport()->width());
 }

@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QHash>
+#include <QLayout>
 #include <QPushButton>
 #include <QTextEdit>
 
@@ -149,6 +150,8 @@ void Form6::cmdtranslate2_Click() {
     // Shown before it is filled, the box lays the result out lazily; filled while hidden, it would lay
     // the whole result out at once when shown.
     Rich1->setVisible(true);
+    // Its page width comes from its size, which its layout gives it only on the next event otherwise.
+    Rich1->layout()->activate();
     writeResult(scanned, sink);
     Module1::stopAnnotateFlag = true;
     Module1::stopInsertFlag = true;
