@@ -70,6 +70,7 @@ frmMain::frmMain(Services services, frmstep1& startWindow, QWidget* parent)
     setupTextToolCommands();
     setupStatusBar();
     setupPanels();
+    setupStatisticsCommands();
     resize(1011, 700);
     Form_Load();
 }

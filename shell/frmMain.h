@@ -39,6 +39,8 @@ class WordApplication;
 namespace InterlinearLayout {
 struct Run;
 }
+class Form6;
+class Form9;
 
 // The main window: the document in Rich1, toolbar, status bar, the phonetic panels around the
 // editor and the hidden work lists that the annotation commands and tools share.
@@ -208,6 +210,29 @@ public:
 
     Frmjincheng& progressWindow();
 
+    // The gloss and the statistics windows (frmMainStatistics.cpp).
+    void mnutrans_Click();
+    void mnucitongji_Click();
+    void mnuyinbiaotongji_Click();
+    void mnulong_Click();
+    void mnuzhongdu_Click();
+    void mnucizhongyin_Click();
+    void mnuchengyinjie_Click();
+    Form6& glossWindow();
+    Form9& statisticsWindow();
+    // True while a gloss run holds the queue lists List4 and List5.
+    bool glossRunning() const;
+    QAction* mnutrans;
+    QAction* mnucitongji;
+    QAction* mnutongjiline;
+    QAction* mnuyinbiaotongji;
+    QAction* mnulong;
+    QAction* mnuzhongdu;
+    QAction* mnucizhongyin;
+    QAction* mnuchengyinjie;
+    QAction* mnupfanyi;
+    QAction* mnuptongji;
+
     // Documents (frmMainDocuments.cpp).
     void mnuFileopen_Click();
     void OpenFileInEditor(const QString& path);
@@ -341,6 +366,8 @@ private:
     void insertSymbol(const QString& text, bool coloured);
     void setupDocumentCommands();
     void setupEditingCommands();
+    void setupStatisticsCommands();
+    void showStatistics(QPushButton* Form9::*button);
     bool loadIntoEditor(const QString& path);
     void showDocumentPath(const QString& path);
     void reportUnreadable(const QString& path);
@@ -359,6 +386,9 @@ private:
 
     std::unique_ptr<RecentFileList> recent;
     std::unique_ptr<Frmjincheng> progress;
+    // Created by their first opener; children of this window.
+    Form6* form6 = nullptr;
+    Form9* form9 = nullptr;
     std::vector<std::pair<QString, std::function<void()>>> toolCommands;
     std::vector<QAction*> lockedActions;
     std::unique_ptr<InterlinearLayout::Run> lineRun;
