@@ -52,6 +52,8 @@ def main():
         if entry["espeak"]:
             entry["espeak"] = rules.compound_ng(entry["word"], entry["espeak"], known)
             entry["espeak"] = rules.doubled_consonant(entry["word"], entry["espeak"], known)
+            entry["espeak"] = rules.final_is(entry["word"], entry["espeak"], known)
+            entry["espeak"] = rules.mis_prefix(entry["word"], entry["espeak"], known)
             entry["espeak"] = rules.noun_compound_stress(entry["word"], entry["espeak"],
                                                          rows[entry["word"]]["translation"], known)
     add_proper_words(entries, rows, espeak, os.path.join(HERE, "proper_words.tsv"))

@@ -29,10 +29,13 @@ def apply(word, code, readings):
     code = weak_u(code)
     code = weak_i(word, code)
     code = weak_schwa(code, readings)
+    code = weak_ar(word, code, readings)
+    code = con_n(word, code)
     code = voiced_endings(word, code)
     code = bath_trap(word, code, readings)
     code = no_intrusive_r(word, code)
     code = tion_stress(word, code)
+    code = suffix_stress(word, code)
     code = s_before_f(code)
     return code
 
@@ -86,6 +89,28 @@ def weak_schwa(code, readings):
         weak = head + mark + tail[:m.start()] + "E" + tail[m.end():]
         if any(_plain(weak) == _plain(r) for r in readings):
             return weak_schwa(weak, readings)
+    return code
+
+
+def weak_ar(word, code, readings):
+    """espeak-ng reads the unstressed -ar of learned adjectives as B: (laminar, lumbar, acinar); take
+    the schwa where ECDICT reads one there (not the compounds of bar, car, star: radar, crowbar)."""
+    plural = word.endswith("ars")
+    body = code[:-1] if plural else code
+    if not re.search(r"([inu]nar|[^c]ular|lbar|mbar|obar)s?$", word) or not body.endswith("B:") or \
+            _stressed(body, len(body) - 2):
+        return code
+    weak = body[:-2] + "E" + ("z" if plural else "")
+    return weak if any(_plain(weak) == _plain(r) for r in readings) else code
+
+
+def con_n(word, code):
+    """con-, non- and syn- keep their n before k and g of the next syllable (concussion kEn5kQFEn,
+    noncommittal 7nCnkE5mitl), as dictionaries print them; a stressed con- keeps N (concrete)."""
+    if word.startswith(("con", "syn")):
+        return re.sub(r"^(7?(?:kE|kC|si))N(?=[57][kg])", r"\1n", code)
+    if word.startswith("non"):
+        return re.sub(r"^(7?nC)N(?=[57]?[kg])", r"\1n", code)
     return code
 
 
@@ -163,6 +188,74 @@ def compound_ng(word, code, known):
         if word[:i].endswith("ng") and word[:i] in known and word[i:] in known and \
                 len(word) - i >= 3 and word[i:] not in _SUFFIXES:
             return code.replace("Ng", "N", 1)
+    return code
+
+
+# Stress-fixing suffixes: the syllable before them carries the primary stress.
+_SUFFIX = re.compile(r"[^aeiou](ic|ics|ity|ities)$")
+_SUFFIX_CODE = re.compile(r"(?<=[^iueAEQCBaZ:57])(ik|iks|[iE]ti|[iE]tiz)$")
+# Words of those endings stressed further back, and compounds of city.
+_SUFFIX_EXCEPTIONS = re.compile(r"(arabic|arithmetic|bishopric|choleric|heretic|lunatic|politic|rhetoric|catholic|"
+                                r"turmeric|chivalric|climacteric|stomachic|agaric|icteric|arsenic|cit(y|ies))$")
+
+
+def suffix_stress(word, code):
+    """-ic, -ics and -ity carry the primary stress on the syllable before them (antagonistic
+    An7tAgE5nistik, impracticality im7prAkti5kAliti); espeak-ng often keeps the stem's stress."""
+    m = _SUFFIX_CODE.search(code)
+    if not _SUFFIX.search(word) or _SUFFIX_EXCEPTIONS.search(word) or not m:
+        return code
+    if phonetic.syllables(code) < 3 or phonetic.PRIMARY not in code:
+        return code
+    plain = code.replace(phonetic.PRIMARY, "").replace(phonetic.SECONDARY, "")
+    stem = plain[:len(plain) - len(m.group(1))]
+    vowel = re.search(r"(ei|ai|Ci|au|Eu|iE|ZE|uE|[iueAEQCBaZ]:?)(?=[^iueAEQCBaZ:]*$)", stem)
+    # A primary on the ending's own syllable is espeak-ng's compound reading (biopic, autoptic).
+    if not vowel or re.search(r"5[^iueAEQCBaZ:]*(ik|iks|[iE]ti|[iE]tiz)$", code):
+        return code
+    consonants = re.search(r"[^iueAEQCBaZ:]*$", stem[:vowel.start()]).group(0)
+    cluster = _CLUSTER.findall(consonants)
+    onset = 0
+    for k in range(len(cluster), 0, -1):
+        if k == 1 and cluster[-1] != "N" or tuple(cluster[-k:]) in phonetic._ONSETS:
+            onset = k
+            break
+    start = vowel.start() - len("".join(cluster[len(cluster) - onset:]))
+    if start == 0:
+        return code
+    # Marks before the new primary stay as secondary ones; those after it go.
+    head, at = [], 0
+    for ch in code:
+        if at == start:
+            break
+        if ch in "57":
+            head.append(phonetic.SECONDARY)
+        else:
+            head.append(ch)
+            at += 1
+    head = "".join(head).rstrip(phonetic.SECONDARY)
+    tail = plain[start:]
+    if plain[vowel.start():vowel.end()] == "E":
+        # A stressed schwa: the -ility of -ability, -ibility is il; other vowels are not known here.
+        if not re.search(r"ilit(y|ies)$", word):
+            return code
+        tail = tail[:vowel.start() - start] + "i" + tail[vowel.end() - start:]
+    return head + phonetic.PRIMARY + tail
+
+
+def final_is(word, code, known):
+    """A final -is that is no plural is s (necropolis ne5krCpElis, clematis); espeak-ng reads z."""
+    if word.endswith("is") and word not in ("is", "his") and word[:-1] not in known and \
+            re.search(r"[^iueAEQCBaZ:57]iz$", code):
+        return code[:-1] + "s"
+    return code
+
+
+def mis_prefix(word, code, known):
+    """mis- before a word keeps its s: mismatched 7mis5mAtFt, miscalculate, not mi5s-."""
+    if word.startswith("mis") and not word.startswith(("mistak", "miss")) and word[3:] in known and \
+            len(word) > 5 and re.match(r"mi[57]s", code):
+        return "mis" + code[2] + code[4:]
     return code
 
 
