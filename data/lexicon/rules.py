@@ -37,6 +37,18 @@ def apply(word, code, readings):
     code = tion_stress(word, code)
     code = suffix_stress(word, code)
     code = s_before_f(code)
+    code = prefix_before_vowel(word, code)
+    return code
+
+
+def prefix_before_vowel(word, code):
+    """un- and dis- before a vowel end their own syllable: unable Qn5eibl, dishonour dis5CnE,
+    not Q5neibl, di5sCnE."""
+    for prefix, spoken in (("un", "Qn"), ("dis", "dis")):
+        if word.startswith(prefix) and word[len(prefix):len(prefix) + 1] in tuple("aeiouh"):
+            m = re.match(r"(7?)" + spoken[:-1] + r"([57])" + spoken[-1] + r"(?=[iueAEQCBaZ])", code)
+            if m:
+                return m.group(1) + spoken + m.group(2) + code[m.end():]
     return code
 
 
