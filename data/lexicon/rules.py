@@ -331,6 +331,8 @@ def ecdict_reading(word, code, readings, known):
     a stressed schwa or a mere variant (stress mark placement, a syllabic consonant, a weak vowel, a
     length mark)."""
     for reading in readings:
+        if _lost_vowel(word, code, reading, known):
+            return reading
         if set(reading) - _CODE or re.search(r"jj|hw|A:|N(?![kg]|$)|[iueAEQCBaZ:]r(?![iueAEQCBaZ])", reading):
             continue
         if re.search(r"(^|[^iueAEQCBaZ]):", reading) or re.search(r"nes(s|ses)?$", word) and "nes" in reading:
@@ -358,6 +360,37 @@ def ecdict_reading(word, code, readings, known):
             reading = phonetic.SECONDARY + reading
         return reading
     return code
+
+
+def _spelt_syllables(word):
+    """Vowel letter groups of a spelling, without a silent final e (aminopeptidase: 6)."""
+    groups = len(re.findall(r"[aeiouy]+", word))
+    if re.search(r"[^aeiouy]e[sd]?$", word) and not re.search(r"[^aeiouy]le$", word) and groups > 1:
+        groups -= 1
+    return groups
+
+
+def _lost_vowel(word, code, reading, known):
+    """espeak-ng drops a vowel of some rare learned words (aminopeptidase E5minEupptideis, hepatomegaly
+    5hepEtEumgEli): ECDICT's reading is taken where it has the same consonants, one syllable more, as
+    many syllables as the spelling has vowels, a primary stress and no font noise or American r."""
+    if set(reading) - _CODE or phonetic.PRIMARY not in reading or _mark_inside_onset(reading):
+        return False
+    # -ally adverbs and a schwa before r, l, n are dropped in RP as well (basically, corporal);
+    # compounds have their parts' silent e (mousetraps).
+    if word.endswith("ally") or any(word[:i] in known and word[i:] in known for i in range(3, len(word) - 2)):
+        return False
+    for m in re.finditer(r"(?<=[^iueAEQCBaZ:57])E(?=[rln])", reading):
+        if phonetic.syllables(reading[:m.start()] + reading[m.end():]) == phonetic.syllables(code):
+            return False
+    if re.search(r"B(?!:)", reading):
+        return False
+    if re.search(r"jj|hw|A:|N(?![kg]|$)|[iueAEQCBaZ:]r(?![iueAEQCBaZ])|(^|[^iueAEQCBaZ]):", reading):
+        return False
+    if _VOWELS.sub("", reading) != _VOWELS.sub("", code) or re.search(r"5[^iueAEQCBaZ]*E(?![:u])", reading):
+        return False
+    syllables = phonetic.syllables(reading)
+    return syllables == phonetic.syllables(code) + 1 == _spelt_syllables(word)
 
 
 def _mark_inside_onset(code):
