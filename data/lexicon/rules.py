@@ -208,7 +208,7 @@ _SUFFIX = re.compile(r"[^aeiou](ic|ics|ity|ities)$")
 _SUFFIX_CODE = re.compile(r"(?<=[^iueAEQCBaZ:57])(ik|iks|[iE]ti|[iE]tiz)$")
 # Words of those endings stressed further back, and compounds of city.
 _SUFFIX_EXCEPTIONS = re.compile(r"(arabic|arithmetic|bishopric|choleric|heretic|lunatic|politic|rhetoric|catholic|"
-                                r"turmeric|chivalric|climacteric|stomachic|agaric|icteric|arsenic|cit(y|ies))$")
+                                r"turmeric|chivalric|climacteric|stomachic|agaric|icteric|arsenic|biopics?|cit(y|ies))$")
 
 
 def suffix_stress(word, code):
@@ -315,6 +315,27 @@ def noun_compound_stress(word, code, translation, known):
         if senses and all(line.startswith("n.") for line in senses):
             return phonetic.PRIMARY + weak[1:] + code[len(weak):].replace(phonetic.PRIMARY, "")
     return code
+
+
+_COMBINING = re.compile(r"(auto|bio|geo|hyper|inter|multi|photo|poly|radio|retro|semi)(.+)$")
+
+
+def noun_prefix_stress(word, code, translation, known):
+    """Nouns of a combining form and a one-syllable word are stressed on the first part (intercom
+    5intEkCm, biosphere 5baiEusfiE, autoclave); espeak-ng stresses the second."""
+    m = _COMBINING.match(word)
+    if not m or m.group(2) not in known or len(m.group(2)) < 3 or not code.startswith(phonetic.SECONDARY):
+        return code
+    head, mark, tail = code.partition(phonetic.PRIMARY)
+    part = m.group(2)[:-1] if m.group(2).endswith("s") and m.group(2)[:-1] in known else m.group(2)
+    if not mark or phonetic.syllables(tail) != 1 or _spelt_syllables(part) != 1 or re.search(r"(ed|er)$", part):
+        return code
+    senses = [line for line in re.split(r"\\r\\n|\\n|\r\n|\r|\n", translation) if line.strip() and not line.startswith("[")]
+    # an inflection's line starts with its lemma: "(biomorph 的复数) n. ..."
+    senses = [re.sub(r"^\([^)]*\)\s*", "", line) for line in senses]
+    if not senses or not all(line.startswith("n.") for line in senses):
+        return code
+    return phonetic.PRIMARY + head[1:].replace(phonetic.SECONDARY, "") + tail
 
 
 _CODE = set("57:abdefghijklmnprstuvwzABCEFNQTVWZ")
