@@ -52,8 +52,12 @@ def main():
         if entry["espeak"]:
             entry["espeak"] = rules.compound_ng(entry["word"], entry["espeak"], known)
             entry["espeak"] = rules.doubled_consonant(entry["word"], entry["espeak"], known)
+            entry["espeak"] = rules.final_is(entry["word"], entry["espeak"], known)
+            entry["espeak"] = rules.mis_prefix(entry["word"], entry["espeak"], known)
             entry["espeak"] = rules.noun_compound_stress(entry["word"], entry["espeak"],
                                                          rows[entry["word"]]["translation"], known)
+            entry["espeak"] = rules.noun_prefix_stress(entry["word"], entry["espeak"],
+                                                       rows[entry["word"]]["translation"], known)
     add_proper_words(entries, rows, espeak, os.path.join(HERE, "proper_words.tsv"))
     for entry in read_extra_words(os.path.join(HERE, "extra_words.tsv")):
         entries[entry["word"]] = entry

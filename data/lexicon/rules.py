@@ -29,11 +29,26 @@ def apply(word, code, readings):
     code = weak_u(code)
     code = weak_i(word, code)
     code = weak_schwa(code, readings)
+    code = weak_ar(word, code, readings)
+    code = con_n(word, code)
     code = voiced_endings(word, code)
     code = bath_trap(word, code, readings)
     code = no_intrusive_r(word, code)
     code = tion_stress(word, code)
+    code = suffix_stress(word, code)
     code = s_before_f(code)
+    code = prefix_before_vowel(word, code)
+    return code
+
+
+def prefix_before_vowel(word, code):
+    """un- and dis- before a vowel end their own syllable: unable Qn5eibl, dishonour dis5CnE,
+    not Q5neibl, di5sCnE."""
+    for prefix, spoken in (("un", "Qn"), ("dis", "dis")):
+        if word.startswith(prefix) and word[len(prefix):len(prefix) + 1] in tuple("aeiouh"):
+            m = re.match(r"(7?)" + spoken[:-1] + r"([57])" + spoken[-1] + r"(?=[iueAEQCBaZ])", code)
+            if m:
+                return m.group(1) + spoken + m.group(2) + code[m.end():]
     return code
 
 
@@ -86,6 +101,28 @@ def weak_schwa(code, readings):
         weak = head + mark + tail[:m.start()] + "E" + tail[m.end():]
         if any(_plain(weak) == _plain(r) for r in readings):
             return weak_schwa(weak, readings)
+    return code
+
+
+def weak_ar(word, code, readings):
+    """espeak-ng reads the unstressed -ar of learned adjectives as B: (laminar, lumbar, acinar); take
+    the schwa where ECDICT reads one there (not the compounds of bar, car, star: radar, crowbar)."""
+    plural = word.endswith("ars")
+    body = code[:-1] if plural else code
+    if not re.search(r"([inu]nar|[^c]ular|lbar|mbar|obar)s?$", word) or not body.endswith("B:") or \
+            _stressed(body, len(body) - 2):
+        return code
+    weak = body[:-2] + "E" + ("z" if plural else "")
+    return weak if any(_plain(weak) == _plain(r) for r in readings) else code
+
+
+def con_n(word, code):
+    """con-, non- and syn- keep their n before k and g of the next syllable (concussion kEn5kQFEn,
+    noncommittal 7nCnkE5mitl), as dictionaries print them; a stressed con- keeps N (concrete)."""
+    if word.startswith(("con", "syn")):
+        return re.sub(r"^(7?(?:kE|kC|si))N(?=[57][kg])", r"\1n", code)
+    if word.startswith("non"):
+        return re.sub(r"^(7?nC)N(?=[57]?[kg])", r"\1n", code)
     return code
 
 
@@ -166,6 +203,74 @@ def compound_ng(word, code, known):
     return code
 
 
+# Stress-fixing suffixes: the syllable before them carries the primary stress.
+_SUFFIX = re.compile(r"[^aeiou](ic|ics|ity|ities)$")
+_SUFFIX_CODE = re.compile(r"(?<=[^iueAEQCBaZ:57])(ik|iks|[iE]ti|[iE]tiz)$")
+# Words of those endings stressed further back, and compounds of city.
+_SUFFIX_EXCEPTIONS = re.compile(r"(arabic|arithmetic|bishopric|choleric|heretic|lunatic|politic|rhetoric|catholic|"
+                                r"turmeric|chivalric|climacteric|stomachic|agaric|icteric|arsenic|biopics?|cit(y|ies))$")
+
+
+def suffix_stress(word, code):
+    """-ic, -ics and -ity carry the primary stress on the syllable before them (antagonistic
+    An7tAgE5nistik, impracticality im7prAkti5kAliti); espeak-ng often keeps the stem's stress."""
+    m = _SUFFIX_CODE.search(code)
+    if not _SUFFIX.search(word) or _SUFFIX_EXCEPTIONS.search(word) or not m:
+        return code
+    if phonetic.syllables(code) < 3 or phonetic.PRIMARY not in code:
+        return code
+    plain = code.replace(phonetic.PRIMARY, "").replace(phonetic.SECONDARY, "")
+    stem = plain[:len(plain) - len(m.group(1))]
+    vowel = re.search(r"(ei|ai|Ci|au|Eu|iE|ZE|uE|[iueAEQCBaZ]:?)(?=[^iueAEQCBaZ:]*$)", stem)
+    # A primary on the ending's own syllable is espeak-ng's compound reading (biopic, autoptic).
+    if not vowel or re.search(r"5[^iueAEQCBaZ:]*(ik|iks|[iE]ti|[iE]tiz)$", code):
+        return code
+    consonants = re.search(r"[^iueAEQCBaZ:]*$", stem[:vowel.start()]).group(0)
+    cluster = _CLUSTER.findall(consonants)
+    onset = 0
+    for k in range(len(cluster), 0, -1):
+        if k == 1 and cluster[-1] != "N" or tuple(cluster[-k:]) in phonetic._ONSETS:
+            onset = k
+            break
+    start = vowel.start() - len("".join(cluster[len(cluster) - onset:]))
+    if start == 0:
+        return code
+    # Marks before the new primary stay as secondary ones; those after it go.
+    head, at = [], 0
+    for ch in code:
+        if at == start:
+            break
+        if ch in "57":
+            head.append(phonetic.SECONDARY)
+        else:
+            head.append(ch)
+            at += 1
+    head = "".join(head).rstrip(phonetic.SECONDARY)
+    tail = plain[start:]
+    if plain[vowel.start():vowel.end()] == "E":
+        # A stressed schwa: the -ility of -ability, -ibility is il; other vowels are not known here.
+        if not re.search(r"ilit(y|ies)$", word):
+            return code
+        tail = tail[:vowel.start() - start] + "i" + tail[vowel.end() - start:]
+    return head + phonetic.PRIMARY + tail
+
+
+def final_is(word, code, known):
+    """A final -is that is no plural is s (necropolis ne5krCpElis, clematis); espeak-ng reads z."""
+    if word.endswith("is") and word not in ("is", "his") and word[:-1] not in known and \
+            re.search(r"[^iueAEQCBaZ:57]iz$", code):
+        return code[:-1] + "s"
+    return code
+
+
+def mis_prefix(word, code, known):
+    """mis- before a word keeps its s: mismatched 7mis5mAtFt, miscalculate, not mi5s-."""
+    if word.startswith("mis") and not word.startswith(("mistak", "miss")) and word[3:] in known and \
+            len(word) > 5 and re.match(r"mi[57]s", code):
+        return "mis" + code[2] + code[4:]
+    return code
+
+
 _TION = re.compile(r"([pbtdkgfvszhmnlrwjWTFV]*)(ei|i|u:|ju:|Eu|e|E)(FEn|VEn|Fn)$")
 _CLUSTER = re.compile(r"tF|dV|[pbtdkgfvszhmnlrwjWTFVN]")
 
@@ -212,6 +317,27 @@ def noun_compound_stress(word, code, translation, known):
     return code
 
 
+_COMBINING = re.compile(r"(auto|bio|geo|hyper|inter|multi|photo|poly|radio|retro|semi)(.+)$")
+
+
+def noun_prefix_stress(word, code, translation, known):
+    """Nouns of a combining form and a one-syllable word are stressed on the first part (intercom
+    5intEkCm, biosphere 5baiEusfiE, autoclave); espeak-ng stresses the second."""
+    m = _COMBINING.match(word)
+    if not m or m.group(2) not in known or len(m.group(2)) < 3 or not code.startswith(phonetic.SECONDARY):
+        return code
+    head, mark, tail = code.partition(phonetic.PRIMARY)
+    part = m.group(2)[:-1] if m.group(2).endswith("s") and m.group(2)[:-1] in known else m.group(2)
+    if not mark or phonetic.syllables(tail) != 1 or _spelt_syllables(part) != 1 or re.search(r"(ed|er)$", part):
+        return code
+    senses = [line for line in re.split(r"\\r\\n|\\n|\r\n|\r|\n", translation) if line.strip() and not line.startswith("[")]
+    # an inflection's line starts with its lemma: "(biomorph 的复数) n. ..."
+    senses = [re.sub(r"^\([^)]*\)\s*", "", line) for line in senses]
+    if not senses or not all(line.startswith("n.") for line in senses):
+        return code
+    return phonetic.PRIMARY + head[1:].replace(phonetic.SECONDARY, "") + tail
+
+
 _CODE = set("57:abdefghijklmnprstuvwzABCEFNQTVWZ")
 _VOWELS = re.compile(r"[iueAEQCBaZ:57]")
 
@@ -226,6 +352,8 @@ def ecdict_reading(word, code, readings, known):
     a stressed schwa or a mere variant (stress mark placement, a syllabic consonant, a weak vowel, a
     length mark)."""
     for reading in readings:
+        if _lost_vowel(word, code, reading, known):
+            return reading
         if set(reading) - _CODE or re.search(r"jj|hw|A:|N(?![kg]|$)|[iueAEQCBaZ:]r(?![iueAEQCBaZ])", reading):
             continue
         if re.search(r"(^|[^iueAEQCBaZ]):", reading) or re.search(r"nes(s|ses)?$", word) and "nes" in reading:
@@ -253,6 +381,37 @@ def ecdict_reading(word, code, readings, known):
             reading = phonetic.SECONDARY + reading
         return reading
     return code
+
+
+def _spelt_syllables(word):
+    """Vowel letter groups of a spelling, without a silent final e (aminopeptidase: 6)."""
+    groups = len(re.findall(r"[aeiouy]+", word))
+    if re.search(r"[^aeiouy]e[sd]?$", word) and not re.search(r"[^aeiouy]le$", word) and groups > 1:
+        groups -= 1
+    return groups
+
+
+def _lost_vowel(word, code, reading, known):
+    """espeak-ng drops a vowel of some rare learned words (aminopeptidase E5minEupptideis, hepatomegaly
+    5hepEtEumgEli): ECDICT's reading is taken where it has the same consonants, one syllable more, as
+    many syllables as the spelling has vowels, a primary stress and no font noise or American r."""
+    if set(reading) - _CODE or phonetic.PRIMARY not in reading or _mark_inside_onset(reading):
+        return False
+    # -ally adverbs and a schwa before r, l, n are dropped in RP as well (basically, corporal);
+    # compounds have their parts' silent e (mousetraps).
+    if word.endswith("ally") or any(word[:i] in known and word[i:] in known for i in range(3, len(word) - 2)):
+        return False
+    for m in re.finditer(r"(?<=[^iueAEQCBaZ:57])E(?=[rln])", reading):
+        if phonetic.syllables(reading[:m.start()] + reading[m.end():]) == phonetic.syllables(code):
+            return False
+    if re.search(r"B(?!:)", reading):
+        return False
+    if re.search(r"jj|hw|A:|N(?![kg]|$)|[iueAEQCBaZ:]r(?![iueAEQCBaZ])|(^|[^iueAEQCBaZ]):", reading):
+        return False
+    if _VOWELS.sub("", reading) != _VOWELS.sub("", code) or re.search(r"5[^iueAEQCBaZ]*E(?![:u])", reading):
+        return False
+    syllables = phonetic.syllables(reading)
+    return syllables == phonetic.syllables(code) + 1 == _spelt_syllables(word)
 
 
 def _mark_inside_onset(code):
