@@ -14,9 +14,9 @@
 #include "shell/VersionCheck.h"
 #include "shell/frmMain.h"
 #include "shell/frmstep1.h"
-#include "tests/documents/LocalFileServer.h"
 #include "tests/reader/FakeSpeechVoice.h"
 #include "tests/reliability/FaultyDisks.h"
+#include "tests/support/LocalFileServer.h"
 #include "tests/support/TempFolder.h"
 
 #include <QDir>

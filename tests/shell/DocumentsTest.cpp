@@ -6,7 +6,7 @@
 #include "shell/Frmchayi.h"
 #include "shell/frmMain.h"
 #include "shell/frmstep1.h"
-#include "tests/documents/LocalFileServer.h"
+#include "tests/support/LocalFileServer.h"
 #include "tests/support/MenuItems.h"
 #include "tests/support/TempFolder.h"
 
