@@ -35,7 +35,7 @@ namespace Module1 {
 
 std::int32_t foundWordIndex = 0;
 
-void LoadDictionary(WordList& list, MessageBox& messageBox, ProgramExit& exit) {
+bool LoadDictionary(WordList& list, MessageBox& messageBox, ProgramExit& exit) {
     QFile file(ProgramFolder::file(QStringLiteral("dictionary.txt")));
     if (!file.open(QIODevice::ReadOnly)) {
         messageBox.show(QStringLiteral("软件的字典文件dictionary.txt没有找到！\r\n"
@@ -43,9 +43,10 @@ void LoadDictionary(WordList& list, MessageBox& messageBox, ProgramExit& exit) {
                                        "请重新安装。程序将退出！"),
                         MsgBox::Critical | MsgBox::OkOnly, QStringLiteral("友情提示"));
         exit.exit(0);
-        return;
+        return false;
     }
     list.add(splitLines(Ansi::decode(file.readAll())));
+    return true;
 }
 
 namespace {

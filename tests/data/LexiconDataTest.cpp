@@ -19,7 +19,7 @@ protected:
     static void SetUpTestSuite() {
         ProgramFolder::setOverride(QStringLiteral(PHONEXA_PROGRAM_FOLDER));
         FakeServices services;
-        LoadDictionary(list, services.messageBox, services.programExit);
+        EXPECT_TRUE(LoadDictionary(list, services.messageBox, services.programExit));
         ProgramFolder::setOverride({});
     }
     void SetUp() override { ProgramFolder::setOverride(QStringLiteral(PHONEXA_PROGRAM_FOLDER)); }
