@@ -14,6 +14,9 @@
 #include "shell/ProductSite.h"
 #include "shell/VersionCheck.h"
 #include "shell/frmstep1.h"
+#include "tools/lexicon/Form2.h"
+#include "tools/lexicon/Form4.h"
+#include "tools/lexicon/Form5.h"
 
 #include <QCloseEvent>
 #include <QDir>

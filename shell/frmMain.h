@@ -26,7 +26,10 @@ class QStatusBar;
 class QTimer;
 class QToolBar;
 class RichTextBox;
+class Form2;
 class Form3;
+class Form4;
+class Form5;
 class Frmchayi;
 class Frmjincheng;
 class frmstep1;
@@ -133,11 +136,21 @@ public:
     void tbToolBar_ButtonClick(const QString& key);
     QAction* toolButton(const QString& key) const;
 
-    // Tool-window openers (frmMainCommands.cpp).
+    // Tool-window openers: options (frmMainCommands.cpp), lexicon tools (frmMainLexiconTools.cpp).
     void openForm1();
+    void mnuguanli_Click();
+    void mnuguanli2_Click();
+    void mnuguanli3_Click();
+    void mnutoolword_Click();
+    void mnutoolphonetic_Click();
+    void mnujieshi_Click();
+    void mnupjieshi_Click();
 
     // The windows this one opens, each created on first use.
     Form3& wizard();
+    Form2& entriesWindow();
+    Form4& searchWindow();
+    Form5& meaningWindow();
     Frmjincheng& progressWindow();
     Frmchayi& chayiWindow();
     RecentFileList& recentFiles() { return *recent; }
@@ -208,9 +221,15 @@ public:
     QAction* mnuzhineng3;
     QAction* mnupiliang;
     QMenu* mnuzizhu;
+    QAction* mnuguanli;
+    QAction* mnuguanli2;
+    QAction* mnuguanli3;
+    QAction* mnutoolword;
+    QAction* mnutoolphonetic;
     QAction* mnuintoword;
     QAction* mnutooloption;
     QMenu* mnutran;
+    QAction* mnujieshi;
     QMenu* mnutongji;
     QMenu* mnugeshi;
     QAction* mnub;
@@ -237,6 +256,7 @@ public:
     QAction* mnupcidian;
     QAction* mnupcidian2;
     QAction* mnupcidian3;
+    QAction* mnupjieshi;
     QAction* mnupfuzhi;
     QAction* mnupcut;
 
@@ -290,6 +310,9 @@ private:
     Form3* form3 = nullptr;
     Frmchayi* chayi = nullptr;
     std::unique_ptr<Frmjincheng> progress;
+    std::unique_ptr<Form2> form2;
+    std::unique_ptr<Form4> form4;
+    std::unique_ptr<Form5> form5;
     std::unique_ptr<RecentFileList> recent;
     std::vector<QAction*> lockedActions;
     std::unique_ptr<InterlinearLayout::Run> lineRun;

@@ -73,11 +73,22 @@ const Item kAnnotation[] = {
 };
 
 const Item kTools[] = {
+    {&frmMain::mnuguanli, u"mnuguanli", u"添加自定义音标(&M)", "F4", &frmMain::mnuguanli_Click},
+    {&frmMain::mnuguanli2, u"mnuguanli2", u"管理自定义音标(&G)", nullptr, &frmMain::mnuguanli2_Click},
+    {&frmMain::mnuguanli3, u"mnuguanli3", u"管理软件音标库(&S)", nullptr, &frmMain::mnuguanli3_Click},
+    {nullptr, u"mnutoolline1", u"-"},
+    {&frmMain::mnutoolword, u"mnutoolword", u"搜索单词或字母组合的音标(&W)", nullptr, &frmMain::mnutoolword_Click},
+    {&frmMain::mnutoolphonetic, u"mnutoolphonetic", u"搜索包含某读音的单词(&P)", nullptr,
+     &frmMain::mnutoolphonetic_Click},
     {nullptr, u"mnuline4", u"-"},
     {&frmMain::mnuintoword, u"mnuintoword", u"转入WORD继续处理或打印", "F8", &frmMain::mnuintoword_Click},
     {nullptr, u"mnuline3", u"-"},
     {nullptr, u"mnuline2", u"-"},
     {&frmMain::mnutooloption, u"mnutooloption", u"选项...(&P)", nullptr, &frmMain::openForm1},
+};
+
+const Item kTranslation[] = {
+    {&frmMain::mnujieshi, u"mnujieshi", u"翻译单词或词组(&E)", "F9", &frmMain::mnujieshi_Click},
 };
 
 const Item kFormat[] = {
@@ -113,7 +124,7 @@ const Menu kMenuBar[] = {
     {&frmMain::mnuview, u"mnuview", u"视图(&V)", kView},
     {&frmMain::mnubiaozhu, u"mnubiaozhu", u"音标标注(&B)", kAnnotation},
     {&frmMain::mnuzizhu, u"mnuzizhu", u"工具(&T)", kTools},
-    {&frmMain::mnutran, u"mnutran", u"英译汉(&Y)", {}},
+    {&frmMain::mnutran, u"mnutran", u"英译汉(&Y)", kTranslation},
     {&frmMain::mnutongji, u"mnutongji", u"统计(&S)", {}},
     {&frmMain::mnugeshi, u"mnugeshi", u"格式(&O)", kFormat},
     {&frmMain::mnuHelp, u"mnuHelp", u"帮助(&H)", kHelp},
@@ -136,6 +147,7 @@ const Item kPopup2[] = {
     {&frmMain::mnupcidian, u"mnupcidian", u"给单词标第13版音", nullptr, &frmMain::mnuzhineng_Click},
     {&frmMain::mnupcidian2, u"mnupcidian2", u"给单词标第15版音", nullptr, &frmMain::mnuzhineng2_Click},
     {&frmMain::mnupcidian3, u"mnupcidian3", u"给单词标 k.k.音", nullptr, &frmMain::mnuzhineng3_Click},
+    {&frmMain::mnupjieshi, u"mnupjieshi", u"解释单词", nullptr, &frmMain::mnupjieshi_Click},
     {nullptr, u"mnupline4", u"-"},
     {&frmMain::mnupfuzhi, u"mnupfuzhi", u"复制", nullptr, &frmMain::mnucopy_Click},
     {&frmMain::mnupcut, u"mnupcut", u"剪切", nullptr, &frmMain::mnucut_Click},
