@@ -17,6 +17,7 @@
 #include "tools/lexicon/Form2.h"
 #include "tools/lexicon/Form4.h"
 #include "tools/lexicon/Form5.h"
+#include "tools/text/Frmpiliangzhuanhuan.h"
 
 #include <QCloseEvent>
 #include <QDir>

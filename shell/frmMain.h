@@ -32,6 +32,7 @@ class Form4;
 class Form5;
 class Frmchayi;
 class Frmjincheng;
+class Frmpiliangzhuanhuan;
 class frmstep1;
 class WordApplication;
 namespace InterlinearLayout {
@@ -145,6 +146,12 @@ public:
     void mnutoolphonetic_Click();
     void mnujieshi_Click();
     void mnupjieshi_Click();
+    // Text tools (frmMainTextTools.cpp).
+    void mnuconvert_Click();
+    void mnushuzi_Click();
+    void mnuyear_Click();
+    void mnutele_Click();
+    void mnupiliangzhuanhuan_Click();
 
     // The windows this one opens, each created on first use.
     Form3& wizard();
@@ -220,6 +227,9 @@ public:
     QAction* mnuzhineng2;
     QAction* mnuzhineng3;
     QAction* mnupiliang;
+    QAction* mnushuzi;
+    QAction* mnuyear;
+    QAction* mnutele;
     QMenu* mnuzizhu;
     QAction* mnuguanli;
     QAction* mnuguanli2;
@@ -227,6 +237,7 @@ public:
     QAction* mnutoolword;
     QAction* mnutoolphonetic;
     QAction* mnuintoword;
+    QAction* mnuconvert;
     QAction* mnutooloption;
     QMenu* mnutran;
     QAction* mnujieshi;
@@ -238,6 +249,7 @@ public:
     QAction* mnuxiahua;
     QAction* mnufont;
     QAction* mnugeshifont;
+    QAction* mnupiliangzhuanhuan;
     QMenu* mnuHelp;
     QAction* mnuxiangdao;
     QAction* mnuHelpSearchForHelpOn;
@@ -290,6 +302,7 @@ private:
     void interlinear(bool up);
     void exportToWord(bool transcriptionAbove);
     void placeBars();
+    void openNumberWindow(int mode);
     void insertPhonetic(const QString& code);
     void insertSymbol(const QString& text, bool coloured);
     bool loadIntoEditor(const QString& path);
@@ -309,6 +322,7 @@ private:
     // Windows owned through this window as their Qt parent, created on first use.
     Form3* form3 = nullptr;
     Frmchayi* chayi = nullptr;
+    Frmpiliangzhuanhuan* fontReplacement = nullptr;
     std::unique_ptr<Frmjincheng> progress;
     std::unique_ptr<Form2> form2;
     std::unique_ptr<Form4> form4;

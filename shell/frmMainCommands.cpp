@@ -70,6 +70,9 @@ const Item kAnnotation[] = {
     {&frmMain::mnuzhineng3, u"mnuzhineng3", u"给选定单词标 k.k.音", nullptr, &frmMain::mnuzhineng3_Click},
     {&frmMain::mnupiliang, u"mnupiliang", u"全文批量标注(&P)", "F3", &frmMain::mnupiliang_Click},
     {nullptr, u"mnuline5", u"-"},
+    {&frmMain::mnushuzi, u"mnushuzi", u"标注数字(&S)", nullptr, &frmMain::mnushuzi_Click},
+    {&frmMain::mnuyear, u"mnuyear", u"标注年份(&N)", nullptr, &frmMain::mnuyear_Click},
+    {&frmMain::mnutele, u"mnutele", u"标注电话号码(&T)", nullptr, &frmMain::mnutele_Click},
 };
 
 const Item kTools[] = {
@@ -77,12 +80,14 @@ const Item kTools[] = {
     {&frmMain::mnuguanli2, u"mnuguanli2", u"管理自定义音标(&G)", nullptr, &frmMain::mnuguanli2_Click},
     {&frmMain::mnuguanli3, u"mnuguanli3", u"管理软件音标库(&S)", nullptr, &frmMain::mnuguanli3_Click},
     {nullptr, u"mnutoolline1", u"-"},
-    {&frmMain::mnutoolword, u"mnutoolword", u"搜索单词或字母组合的音标(&W)", nullptr, &frmMain::mnutoolword_Click},
+    {&frmMain::mnutoolword, u"mnutoolword", u"搜索单词或字母组合的音标(&W)", nullptr,
+     &frmMain::mnutoolword_Click},
     {&frmMain::mnutoolphonetic, u"mnutoolphonetic", u"搜索包含某读音的单词(&P)", nullptr,
      &frmMain::mnutoolphonetic_Click},
     {nullptr, u"mnuline4", u"-"},
     {&frmMain::mnuintoword, u"mnuintoword", u"转入WORD继续处理或打印", "F8", &frmMain::mnuintoword_Click},
     {nullptr, u"mnuline3", u"-"},
+    {&frmMain::mnuconvert, u"mnuconvert", u"音标互换(C)", nullptr, &frmMain::mnuconvert_Click},
     {nullptr, u"mnuline2", u"-"},
     {&frmMain::mnutooloption, u"mnutooloption", u"选项...(&P)", nullptr, &frmMain::openForm1},
 };
@@ -101,6 +106,8 @@ const Item kFormat[] = {
     {nullptr, u"mnugeshiline2", u"-"},
     {&frmMain::mnugeshifont, u"mnugeshifont", u"字体颜色...(&C)", nullptr, &frmMain::mnugeshifont_Click},
     {nullptr, u"mnuline6", u"-"},
+    {&frmMain::mnupiliangzhuanhuan, u"mnupiliangzhuanhuan", u"字体批量转换(&Z)", nullptr,
+     &frmMain::mnupiliangzhuanhuan_Click},
 };
 
 const Item kHelp[] = {
