@@ -2,6 +2,7 @@
 
 #include "shell/Twips.h"
 #include "shell/frmMain.h"
+#include "tools/lexicon/Form2.h"
 
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -16,13 +17,19 @@ constexpr int kColumns = 4;
 const QString kNotice = QStringLiteral("友情提示");
 
 struct Button {
+    int number;
     const char16_t* caption;
     void (Form3::*handler)();
 };
 
 const Button kButtons[] = {
-    {u"批量标音", &Form3::Command1_Click},
-    {u"设置参数", &Form3::Command12_Click},
+    {1, u"批量标音", &Form3::Command1_Click},         {2, u"管理系统音标", &Form3::Command2_Click},
+    {5, u"音标转换", &Form3::Command5_Click},         {6, u"标数字", &Form3::Command6_Click},
+    {12, u"设置参数", &Form3::Command12_Click},       {13, u"13——>15", &Form3::Command13_Click},
+    {14, u"15——>13", &Form3::Command14_Click},        {15, u"13——>KK", &Form3::Command15_Click},
+    {16, u"标年份", &Form3::Command16_Click},         {17, u"标电话号码", &Form3::Command17_Click},
+    {18, u"添加音标", &Form3::Command18_Click},       {19, u"管理自定义", &Form3::Command19_Click},
+    {20, u"搜字母组合读音", &Form3::Command20_Click},
 };
 
 } // namespace
@@ -41,16 +48,15 @@ Form3::Form3(MessageBox& messageBox, frmMain& main)
     auto* grid = new QGridLayout;
     grid->setSpacing(3);
     layout->addLayout(grid, 1);
-    int n = 0;
     for (const Button& b : kButtons) {
         auto* button = new QPushButton(QString::fromUtf16(b.caption), this);
-        button->setObjectName(QStringLiteral("Command%1").arg(n + 1));
+        button->setObjectName(QStringLiteral("Command%1").arg(b.number));
         button->setAutoDefault(false);
-        button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+        button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
         connect(button, &QPushButton::clicked, this, b.handler);
+        const int n = b.number - 1;
         grid->addWidget(button, n / kColumns, n % kColumns);
         Command[static_cast<std::size_t>(n)] = button;
-        ++n;
     }
     Form_Load();
 }
@@ -74,6 +80,50 @@ void Form3::Command1_Click() {
     messageBox.show(QStringLiteral("点击主窗口，按键盘上的\u3000F3"), MsgBox::Information, kNotice);
 }
 
+// Each button opens its window as the matching menu command does, unless said otherwise.
+
+void Form3::Command2_Click() {
+    // Modal here, modeless from the menu.
+    Form2& window = main.entriesWindow();
+    window.selectMode(window.Option7);
+    window.exec();
+}
+
+// The converter chooses its direction itself; the buttons only open it.
+void Form3::Command5_Click() {
+    main.mnuconvert_Click();
+}
+void Form3::Command13_Click() {
+    main.mnuconvert_Click();
+}
+void Form3::Command14_Click() {
+    main.mnuconvert_Click();
+}
+void Form3::Command15_Click() {
+    main.mnuconvert_Click();
+}
+
+void Form3::Command6_Click() {
+    main.mnushuzi_Click();
+}
+void Form3::Command16_Click() {
+    main.mnuyear_Click();
+}
+void Form3::Command17_Click() {
+    main.mnutele_Click();
+}
+
 void Form3::Command12_Click() {
     main.openForm1();
+}
+
+void Form3::Command18_Click() {
+    main.mnuguanli_Click();
+}
+void Form3::Command19_Click() {
+    main.mnuguanli2_Click();
+}
+
+void Form3::Command20_Click() {
+    main.mnutoolword_Click();
 }

@@ -20,13 +20,24 @@ public:
 
     void Form_Load();
     void Command1_Click();
+    void Command2_Click();
+    void Command5_Click();
+    void Command6_Click();
     void Command12_Click();
+    void Command13_Click();
+    void Command14_Click();
+    void Command15_Click();
+    void Command16_Click();
+    void Command17_Click();
+    void Command18_Click();
+    void Command19_Click();
+    void Command20_Click();
 
     // Window size in twips (outer size).
     float Width() const;
 
     QLabel* Skinlb1;
-    std::array<QPushButton*, 20> Command; // Command1 .. Command20
+    std::array<QPushButton*, 20> Command{}; // Command1 .. Command20 at 0 .. 19
 
 private:
     MessageBox& messageBox;

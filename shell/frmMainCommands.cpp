@@ -248,6 +248,7 @@ void frmMain::setupMenus() {
     for (const Menu& m : kContextMenus) {
         auto* menu = new QMenu(QString::fromUtf16(m.caption), this);
         menu->setObjectName(QString::fromUtf16(m.name));
+        menu->menuAction()->setObjectName(QString::fromUtf16(m.name));
         this->*m.slot = menu;
         fill(menu, m.items);
     }

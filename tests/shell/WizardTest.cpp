@@ -4,7 +4,9 @@
 #include "shell/Form1.h"
 #include "shell/Form3.h"
 #include "tests/shell/OpenedWindow.h"
+#include "tools/lexicon/Form4.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
 #include <QProcessEnvironment>
@@ -123,4 +125,151 @@ TEST_F(WizardTest, BatchButtonOnlyHints) {
     EXPECT_EQ(fakes.messageBox.shown[0].style, MsgBox::Information);
     EXPECT_EQ(fakes.messageBox.shown[0].title, u"友情提示"_s);
     EXPECT_EQ(w.Rich1->text(), u"the cat"_s);
+}
+
+namespace {
+
+// What a button or menu item opens: the window, modal or not, and what it shows.
+struct OpenerCase {
+    const char* command; // a wizard button or a menu item
+    const char* window;
+    bool modal;
+    std::function<bool(QWidget&)> state = [](QWidget&) { return true; };
+};
+
+void PrintTo(const OpenerCase& c, std::ostream* out) {
+    *out << c.command;
+}
+
+bool checked(QWidget& window, const char* option) {
+    auto* button = window.findChild<QAbstractButton*>(QString::fromLatin1(option));
+    return button && button->isChecked();
+}
+
+bool titled(QWidget& window, const QString& title, const char* box) {
+    auto* shown = window.findChild<QWidget*>(QString::fromLatin1(box));
+    return window.windowTitle() == title && shown && shown->isVisible();
+}
+
+bool heightInTwips(QWidget& window, int twips) {
+    return std::abs(window.height() * Twips::kPerPixel - twips) <= Twips::kPerPixel;
+}
+
+const auto converter = [](QWidget& w) { return w.windowTitle() == u"音标转换器"_s; };
+
+const OpenerCase kWizardButtons[] = {
+    {"Command2", "Form2", true, [](QWidget& w) { return checked(w, "Option7"); }},
+    {"Command5", "Frmconvert", true, converter},
+    {"Command6", "Frmnumber", true, [](QWidget& w) { return titled(w, u"标数字"_s, "Text1"); }},
+    {"Command12", "Form1", true},
+    {"Command13", "Frmconvert", true, converter},
+    {"Command14", "Frmconvert", true, converter},
+    {"Command15", "Frmconvert", true, converter},
+    {"Command16", "Frmnumber", true, [](QWidget& w) { return titled(w, u"标年份"_s, "Text2"); }},
+    {"Command17", "Frmnumber", true, [](QWidget& w) { return titled(w, u"标电话号码"_s, "Text3"); }},
+    {"Command18", "Form2", true, [](QWidget& w) { return checked(w, "Option1"); }},
+    {"Command19", "Form2", true, [](QWidget& w) { return checked(w, "Option2"); }},
+    {"Command20", "Form4", false, [](QWidget& w) { return checked(w, "Option1") && heightInTwips(w, 2175); }},
+};
+
+const OpenerCase kMenuOpeners[] = {
+    {"mnuset", "Form1", true},
+    {"mnutooloption", "Form1", true},
+    {"mnuconvert", "Frmconvert", true, converter},
+    {"mnupiliangzhuanhuan", "Frmpiliangzhuanhuan", false},
+    {"mnushuzi", "Frmnumber", true, [](QWidget& w) { return titled(w, u"标数字"_s, "Text1"); }},
+    {"mnuyear", "Frmnumber", true, [](QWidget& w) { return titled(w, u"标年份"_s, "Text2"); }},
+    {"mnutele", "Frmnumber", true, [](QWidget& w) { return titled(w, u"标电话号码"_s, "Text3"); }},
+    {"mnuguanli", "Form2", true, [](QWidget& w) { return checked(w, "Option1"); }},
+    {"mnuguanli2", "Form2", true, [](QWidget& w) { return checked(w, "Option2"); }},
+    {"mnuguanli3", "Form2", false, [](QWidget& w) { return checked(w, "Option7"); }},
+    {"mnutoolword", "Form4", false,
+     [](QWidget& w) { return checked(w, "Option1") && heightInTwips(w, 2175); }},
+    {"mnutoolphonetic", "Form4", false,
+     [](QWidget& w) { return checked(w, "Option2") && heightInTwips(w, 5610); }},
+    {"mnujieshi", "Form5", true},
+    {"mnupjieshi", "Form5", false},
+};
+
+class Openers : public WizardTest, public ::testing::WithParamInterface<OpenerCase> {
+protected:
+    void TearDown() override {
+        // Modeless windows shown by one case must not count as opened by the next.
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->isVisible())
+                top->close();
+    }
+};
+
+std::string caseNameOf(const ::testing::TestParamInfo<OpenerCase>& info) {
+    return caseName(info.index, info.param.command);
+}
+
+} // namespace
+
+class WizardButtons : public Openers {};
+class MenuOpeners : public Openers {};
+
+TEST_P(WizardButtons, OpenTheirWindowInTheirMode) {
+    const OpenerCase& c = GetParam();
+    frmMain& w = started();
+    w.Rich1->setText(u"the cat"_s);
+    Form3& wizard = w.wizard();
+    auto* button = wizard.findChild<QPushButton*>(QString::fromLatin1(c.command));
+    ASSERT_NE(button, nullptr);
+    bool state = false;
+    const OpenedWindow opened = openedBy(
+        &w, [&] { button->click(); }, [&](QWidget& window) { state = c.state(window); });
+    EXPECT_EQ(opened.name, QString::fromLatin1(c.window));
+    EXPECT_EQ(opened.modal, c.modal);
+    EXPECT_TRUE(state);
+    EXPECT_TRUE(fakes.messageBox.shown.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, WizardButtons, ::testing::ValuesIn(kWizardButtons), caseNameOf);
+
+TEST_P(MenuOpeners, OpenTheirWindowInTheirMode) {
+    const OpenerCase& c = GetParam();
+    frmMain& w = started();
+    w.Rich1->setText(u"the cat"_s);
+    bool state = false;
+    const OpenedWindow opened = openedBy(
+        &w, [&] { choose(w, QString::fromLatin1(c.command)); },
+        [&](QWidget& window) { state = c.state(window); });
+    EXPECT_EQ(opened.name, QString::fromLatin1(c.window));
+    EXPECT_EQ(opened.modal, c.modal);
+    EXPECT_TRUE(state);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, MenuOpeners, ::testing::ValuesIn(kMenuOpeners), caseNameOf);
+
+TEST_F(WizardTest, ButtonsCarryTheirCaptions) {
+    const char16_t* captions[] = {
+        u"批量标音", u"管理系统音标", u"翻译文档", u"按音节归类单词", u"音标转换",
+        u"标数字",   u"长音",         u"重音",     u"次重音",         u"成音节",
+        u"词汇统计", u"设置参数",     u"13——>15",  u"15——>13",        u"13——>KK",
+        u"标年份",   u"标电话号码",   u"添加音标", u"管理自定义",     u"搜字母组合读音",
+    };
+    Form3& wizard = started().wizard();
+    for (std::size_t i = 0; i < std::size(captions); ++i) {
+        SCOPED_TRACE(i + 1);
+        QPushButton* button = wizard.Command[i];
+        ASSERT_NE(button, nullptr);
+        EXPECT_EQ(button->objectName(), u"Command"_s + QString::number(i + 1));
+        EXPECT_EQ(button->text(), QString::fromUtf16(captions[i]));
+    }
+}
+
+TEST_F(WizardTest, SecondOpeningOfAnOpenSearchWindowRerunsItsStepsOnIt) {
+    frmMain& w = started();
+    choose(w, u"mnutoolphonetic"_s);
+    Form4& search = w.searchWindow();
+    ASSERT_TRUE(search.isVisible());
+    EXPECT_TRUE(checked(search, "Option2"));
+    w.wizard().findChild<QPushButton*>(u"Command20"_s)->click();
+    EXPECT_EQ(&w.searchWindow(), &search);
+    EXPECT_TRUE(search.isVisible());
+    EXPECT_TRUE(checked(search, "Option1"));
+    EXPECT_TRUE(heightInTwips(search, 2175));
+    search.close();
 }
