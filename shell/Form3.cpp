@@ -67,6 +67,10 @@ float Form3::Width() const {
 
 void Form3::Form_Load() {
     loadToolWindowSkin(skin, *this);
+    // Twenty buttons share a small window: the skin's wide button padding would clip the captions.
+    for (QPushButton* button : Command)
+        if (button)
+            button->setStyleSheet(QStringLiteral("QPushButton { padding: 2px 0px; }"));
     resize(396, 226);
     const QScreen* screen = main.screen() ? main.screen() : QGuiApplication::primaryScreen();
     const QRect area = screen->geometry();
