@@ -239,6 +239,9 @@ void frmMain::lockForRun() {
     for (QWidget* w : std::initializer_list<QWidget*>{Frame1.get(), Frame0.get(), Frmadd.get(), Frame3.get(),
                                                       Rich1.get(), tbToolBar.get()})
         w->setEnabled(false);
+    // The wizard's buttons open the same tools as the menus.
+    if (form3)
+        form3->setEnabled(false);
     // Every command that could change the document or the work lists during the run is switched off,
     // shortcuts included; only what was enabled is switched on again.
     lockedActions.clear();
@@ -261,6 +264,8 @@ void frmMain::unlockAfterRun() {
     for (QWidget* w : std::initializer_list<QWidget*>{Frame1.get(), Frame0.get(), Frmadd.get(), Frame3.get(),
                                                       Rich1.get(), tbToolBar.get()})
         w->setEnabled(true);
+    if (form3)
+        form3->setEnabled(true);
     for (QAction* a : lockedActions)
         a->setEnabled(true);
     lockedActions.clear();

@@ -286,12 +286,10 @@ public:
     // The server's version file that update_Click compares with.
     QUrl updateServerFile;
 
-protected:
+private:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
-
-private:
     void setupMenus();
     void setupToolbar();
     void setupPanels();

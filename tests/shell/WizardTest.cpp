@@ -273,3 +273,17 @@ TEST_F(WizardTest, SecondOpeningOfAnOpenSearchWindowRerunsItsStepsOnIt) {
     EXPECT_TRUE(heightInTwips(search, 2175));
     search.close();
 }
+
+TEST_F(WizardTest, ButtonsWaitWhileARunHoldsTheDocument) {
+    frmMain& w = started();
+    choose(w, u"mnuxiangdao"_s);
+    Form3& wizard = w.wizard();
+    w.Rich1->setText((u"the cat "_s + u"qq "_s.repeated(5000)).repeated(20));
+    bool lockedSeen = false;
+    QTimer::singleShot(0, &w, [&] { lockedSeen = !wizard.isEnabled() && !wizard.Command[11]->isEnabled(); });
+    choose(w, u"mnupiliang"_s);
+    EXPECT_TRUE(lockedSeen);
+    EXPECT_TRUE(wizard.isEnabled());
+    EXPECT_TRUE(wizard.isVisible());
+    wizard.close();
+}
