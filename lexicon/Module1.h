@@ -54,6 +54,9 @@ QString DeriveWordDb(const QString& word);
 
 // Syllables of a transcription in the "new" or "old" notation.
 int CountSyllables(const QString& code);
+// Whether the m, n or l at index i of a transcription is syllabic: next to a consonant letter at
+// either end, between a consonant letter and a non-vowel in the middle. No notation conversion.
+bool SyllabicConsonantAt(const QString& code, qsizetype i);
 
 // Number read-out. Each word comes between leftBracket and rightBracket except where said.
 // NormalizeNumber: empty optional when the text is not a number.

@@ -24,6 +24,19 @@ bool isDiphthong(QStringView pair) {
 
 namespace Module1 {
 
+bool SyllabicConsonantAt(const QString& code, qsizetype i) {
+    const qsizetype n = code.size();
+    if (i < 0 || i >= n || n < 2 || !in(code[i], kSyllabic))
+        return false;
+    // A syllabic m, n or l stands next to a consonant. In the middle, it counts only between a
+    // consonant before it and no vowel after it, as the l of "bAtlfi:ld".
+    if (i == 0)
+        return in(code[1], kConsonants);
+    if (i == n - 1)
+        return in(code[n - 2], kConsonants);
+    return in(code[i - 1], kConsonants) && !in(code[i + 1], kVowels);
+}
+
 int CountSyllables(const QString& code) {
     const QString s = ToOldNotation(Vb::trim(code));
     const qsizetype n = s.size();
@@ -31,20 +44,9 @@ int CountSyllables(const QString& code) {
     for (const QChar c : s)
         if (in(c, kVowels))
             ++count;
-    // A syllabic m, n or l stands next to a consonant. In the middle, it adds one only between a
-    // consonant before it and no vowel after it, as the l of "bAtlfi:ld".
-    if (n > 3) {
-        for (qsizetype i = 0; i < n; ++i) {
-            if (!in(s[i], kSyllabic))
-                continue;
-            if (i == 0)
-                count += in(s[1], kConsonants);
-            else if (i == n - 1)
-                count += in(s[n - 2], kConsonants);
-            else
-                count += in(s[i - 1], kConsonants) && !in(s[i + 1], kVowels);
-        }
-    }
+    if (n > 3)
+        for (qsizetype i = 0; i < n; ++i)
+            count += SyllabicConsonantAt(s, i);
     // The vowel pass counted each diphthong twice. The character right after a diphthong starts no
     // pair of its own.
     for (qsizetype i = 0; i + 1 < n;) {

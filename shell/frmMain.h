@@ -30,6 +30,8 @@ class Form2;
 class Form3;
 class Form4;
 class Form5;
+class Form6;
+class Form9;
 class Frmchayi;
 class Frmjincheng;
 class Frmpiliangzhuanhuan;
@@ -152,12 +154,24 @@ public:
     void mnuyear_Click();
     void mnutele_Click();
     void mnupiliangzhuanhuan_Click();
+    // The gloss and the statistics windows (frmMainStatistics.cpp).
+    void mnutrans_Click();
+    void mnucitongji_Click();
+    void mnuyinbiaotongji_Click();
+    void mnulong_Click();
+    void mnuzhongdu_Click();
+    void mnucizhongyin_Click();
+    void mnuchengyinjie_Click();
 
     // The windows this one opens, each created on first use.
     Form3& wizard();
     Form2& entriesWindow();
     Form4& searchWindow();
     Form5& meaningWindow();
+    Form6& glossWindow();
+    Form9& statisticsWindow();
+    // True while a gloss run holds the queue lists List4 and List5.
+    bool glossRunning() const;
     Frmjincheng& progressWindow();
     Frmchayi& chayiWindow();
     RecentFileList& recentFiles() { return *recent; }
@@ -241,7 +255,14 @@ public:
     QAction* mnutooloption;
     QMenu* mnutran;
     QAction* mnujieshi;
+    QAction* mnutrans;
     QMenu* mnutongji;
+    QAction* mnucitongji;
+    QAction* mnuyinbiaotongji;
+    QAction* mnulong;
+    QAction* mnuzhongdu;
+    QAction* mnucizhongyin;
+    QAction* mnuchengyinjie;
     QMenu* mnugeshi;
     QAction* mnub;
     QAction* mnuxie;
@@ -262,6 +283,8 @@ public:
     QMenu* popmenu1;
     QAction* mnupcanshu;
     QAction* mnupbiao;
+    QAction* mnupfanyi;
+    QAction* mnuptongji;
     QAction* mnuppaste;
     QMenu* popmenu2;
     QAction* mnupcanshu2;
@@ -301,6 +324,7 @@ private:
     void exportToWord(bool transcriptionAbove);
     void placeBars();
     void openNumberWindow(int mode);
+    void showStatistics(QPushButton* Form9::*button);
     void insertPhonetic(const QString& code);
     void insertSymbol(const QString& text, bool coloured);
     bool loadIntoEditor(const QString& path);
@@ -321,6 +345,8 @@ private:
     Form3* form3 = nullptr;
     Frmchayi* chayi = nullptr;
     Frmpiliangzhuanhuan* fontReplacement = nullptr;
+    Form6* form6 = nullptr;
+    Form9* form9 = nullptr;
     std::unique_ptr<Frmjincheng> progress;
     std::unique_ptr<Form2> form2;
     std::unique_ptr<Form4> form4;

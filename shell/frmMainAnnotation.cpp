@@ -11,7 +11,8 @@
 #include "shell/frmMain.h"
 
 void frmMain::mnupiliang_Click() {
-    if (Vb::trim(Rich1->text()).isEmpty())
+    // A gloss run holds the queue lists until it ends.
+    if (Vb::trim(Rich1->text()).isEmpty() || glossRunning())
         return;
     lockForRun();
     progressWindow().load();

@@ -94,6 +94,17 @@ const Item kTools[] = {
 
 const Item kTranslation[] = {
     {&frmMain::mnujieshi, u"mnujieshi", u"翻译单词或词组(&E)", "F9", &frmMain::mnujieshi_Click},
+    {&frmMain::mnutrans, u"mnutrans", u"单词批量中文标注(&T)", nullptr, &frmMain::mnutrans_Click},
+};
+
+const Item kStatistics[] = {
+    {&frmMain::mnucitongji, u"mnucitongji", u"词汇统计", nullptr, &frmMain::mnucitongji_Click},
+    {nullptr, u"mnutongjiline", u"-"},
+    {&frmMain::mnuyinbiaotongji, u"mnuyinbiaotongji", u"音节分类", nullptr, &frmMain::mnuyinbiaotongji_Click},
+    {&frmMain::mnulong, u"mnulong", u"查找长音", nullptr, &frmMain::mnulong_Click},
+    {&frmMain::mnuzhongdu, u"mnuzhongdu", u"查找重读音节", nullptr, &frmMain::mnuzhongdu_Click},
+    {&frmMain::mnucizhongyin, u"mnucizhongyin", u"查找次重音", nullptr, &frmMain::mnucizhongyin_Click},
+    {&frmMain::mnuchengyinjie, u"mnuchengyinjie", u"查找成音节", nullptr, &frmMain::mnuchengyinjie_Click},
 };
 
 const Item kFormat[] = {
@@ -132,7 +143,7 @@ const Menu kMenuBar[] = {
     {&frmMain::mnubiaozhu, u"mnubiaozhu", u"音标标注(&B)", kAnnotation},
     {&frmMain::mnuzizhu, u"mnuzizhu", u"工具(&T)", kTools},
     {&frmMain::mnutran, u"mnutran", u"英译汉(&Y)", kTranslation},
-    {&frmMain::mnutongji, u"mnutongji", u"统计(&S)", {}},
+    {&frmMain::mnutongji, u"mnutongji", u"统计(&S)", kStatistics},
     {&frmMain::mnugeshi, u"mnugeshi", u"格式(&O)", kFormat},
     {&frmMain::mnuHelp, u"mnuHelp", u"帮助(&H)", kHelp},
     {&frmMain::mnuattach, u"mnuattach", u"附录(&A)", kAppendix},
@@ -143,6 +154,8 @@ const Item kPopup1[] = {
     {&frmMain::mnupcanshu, u"mnupcanshu", u"设置参数", nullptr, &frmMain::openForm1},
     {nullptr, u"mnupline1", u"-"},
     {&frmMain::mnupbiao, u"mnupbiao", u"全文标注", nullptr, &frmMain::mnupiliang_Click},
+    {&frmMain::mnupfanyi, u"mnupfanyi", u"全文翻译", nullptr, &frmMain::mnutrans_Click},
+    {&frmMain::mnuptongji, u"mnuptongji", u"全文统计", nullptr, &frmMain::mnucitongji_Click},
     {nullptr, u"mnupline2", u"-"},
     {&frmMain::mnuppaste, u"mnuppaste", u"粘贴", nullptr, &frmMain::mnupaste_Click},
 };
