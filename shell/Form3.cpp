@@ -1,8 +1,11 @@
 #include "shell/Form3.h"
 
+#include "platform/richtext/RichTextBox.h"
 #include "shell/Twips.h"
 #include "shell/frmMain.h"
 #include "tools/lexicon/Form2.h"
+#include "tools/text/Form8.h"
+#include "tools/text/Form9.h"
 
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -23,20 +26,23 @@ struct Button {
 };
 
 const Button kButtons[] = {
-    {1, u"批量标音", &Form3::Command1_Click},         {2, u"管理系统音标", &Form3::Command2_Click},
-    {5, u"音标转换", &Form3::Command5_Click},         {6, u"标数字", &Form3::Command6_Click},
-    {12, u"设置参数", &Form3::Command12_Click},       {13, u"13——>15", &Form3::Command13_Click},
-    {14, u"15——>13", &Form3::Command14_Click},        {15, u"13——>KK", &Form3::Command15_Click},
-    {16, u"标年份", &Form3::Command16_Click},         {17, u"标电话号码", &Form3::Command17_Click},
-    {18, u"添加音标", &Form3::Command18_Click},       {19, u"管理自定义", &Form3::Command19_Click},
-    {20, u"搜字母组合读音", &Form3::Command20_Click},
+    {1, u"批量标音", &Form3::Command1_Click},     {2, u"管理系统音标", &Form3::Command2_Click},
+    {3, u"翻译文档", &Form3::Command3_Click},     {4, u"按音节归类单词", &Form3::Command4_Click},
+    {5, u"音标转换", &Form3::Command5_Click},     {6, u"标数字", &Form3::Command6_Click},
+    {7, u"长音", &Form3::Command7_Click},         {8, u"重音", &Form3::Command8_Click},
+    {9, u"次重音", &Form3::Command9_Click},       {10, u"成音节", &Form3::Command10_Click},
+    {11, u"词汇统计", &Form3::Command11_Click},   {12, u"设置参数", &Form3::Command12_Click},
+    {13, u"13——>15", &Form3::Command13_Click},    {14, u"15——>13", &Form3::Command14_Click},
+    {15, u"13——>KK", &Form3::Command15_Click},    {16, u"标年份", &Form3::Command16_Click},
+    {17, u"标电话号码", &Form3::Command17_Click}, {18, u"添加音标", &Form3::Command18_Click},
+    {19, u"管理自定义", &Form3::Command19_Click}, {20, u"搜字母组合读音", &Form3::Command20_Click},
 };
 
 } // namespace
 
-Form3::Form3(MessageBox& messageBox, frmMain& main)
+Form3::Form3(Services services, frmMain& main)
     : QDialog(&main, Qt::Dialog | Qt::WindowStaysOnTopHint), Skinlb1(new QLabel(this)), Command{},
-      messageBox(messageBox), main(main) {
+      services(services), main(main) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("功能向导（从帮助－打开向导 可打开本窗口）"));
     Skinlb1->setObjectName(QStringLiteral("Skinlb1"));
@@ -81,7 +87,7 @@ void Form3::Form_Load() {
 }
 
 void Form3::Command1_Click() {
-    messageBox.show(QStringLiteral("点击主窗口，按键盘上的\u3000F3"), MsgBox::Information, kNotice);
+    services.messageBox.show(QStringLiteral("点击主窗口，按键盘上的\u3000F3"), MsgBox::Information, kNotice);
 }
 
 // Each button opens its window as the matching menu command does, unless said otherwise.
@@ -90,6 +96,42 @@ void Form3::Command2_Click() {
     // Modal here, modeless from the menu.
     Form2& window = main.entriesWindow();
     window.selectMode(window.Option7);
+    window.exec();
+}
+
+void Form3::Command3_Click() {
+    main.mnutrans_Click();
+}
+
+// Modal here, modeless from the menus; the finder button is made visible before the show.
+void Form3::showFinder(QPushButton* Form9::*button) {
+    Form9& window = main.statisticsWindow();
+    (window.*button)->setVisible(true);
+    window.exec();
+}
+void Form3::Command4_Click() {
+    showFinder(&Form9::Command3);
+}
+void Form3::Command7_Click() {
+    showFinder(&Form9::Command2);
+}
+void Form3::Command8_Click() {
+    showFinder(&Form9::Command1);
+}
+void Form3::Command9_Click() {
+    showFinder(&Form9::Command5);
+}
+void Form3::Command10_Click() {
+    showFinder(&Form9::Command6);
+}
+
+void Form3::Command11_Click() {
+    if (main.Rich1->text().isEmpty()) {
+        services.messageBox.show(QStringLiteral("文档界面还没有内容，有内容后再统计"), MsgBox::Information,
+                                 kNotice);
+        return;
+    }
+    Form8 window(services.messageBox, services.dialogs, *main.Rich1, &main);
     window.exec();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/services/MessageBox.h"
+#include "platform/services/Services.h"
 #include "tools/services/Skin.h"
 
 #include <QDialog>
@@ -9,6 +9,7 @@
 
 class QLabel;
 class QPushButton;
+class Form9;
 class frmMain;
 
 // The feature wizard: one button per feature, each opening its tool window without the menus.
@@ -16,13 +17,20 @@ class frmMain;
 class Form3 : public QDialog {
     Q_OBJECT
 public:
-    Form3(MessageBox& messageBox, frmMain& main);
+    Form3(Services services, frmMain& main);
 
     void Form_Load();
     void Command1_Click();
     void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
     void Command5_Click();
     void Command6_Click();
+    void Command7_Click();
+    void Command8_Click();
+    void Command9_Click();
+    void Command10_Click();
+    void Command11_Click();
     void Command12_Click();
     void Command13_Click();
     void Command14_Click();
@@ -40,7 +48,9 @@ public:
     std::array<QPushButton*, 20> Command{}; // Command1 .. Command20 at 0 .. 19
 
 private:
-    MessageBox& messageBox;
+    void showFinder(QPushButton* Form9::*button);
+
+    Services services;
     frmMain& main;
     Skin skin;
 };

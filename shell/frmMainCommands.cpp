@@ -320,7 +320,7 @@ void frmMain::mnuxiangdao_Click() {
 
 Form3& frmMain::wizard() {
     if (!form3)
-        form3 = new Form3(services.messageBox, *this);
+        form3 = new Form3(services, *this);
     return *form3;
 }
 

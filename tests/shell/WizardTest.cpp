@@ -5,6 +5,7 @@
 #include "shell/Form3.h"
 #include "tests/shell/OpenedWindow.h"
 #include "tools/lexicon/Form4.h"
+#include "tools/text/Form9.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -151,6 +152,15 @@ bool titled(QWidget& window, const QString& title, const char* box) {
     return window.windowTitle() == title && shown && shown->isVisible();
 }
 
+// The finder buttons of the phonetic statistics window that are shown.
+QStringList findersShown(QWidget& window) {
+    QStringList shown;
+    for (const char* name : {"Command1", "Command2", "Command3", "Command5", "Command6"})
+        if (auto* b = window.findChild<QPushButton*>(QString::fromLatin1(name)); b && b->isVisible())
+            shown << b->objectName();
+    return shown;
+}
+
 bool heightInTwips(QWidget& window, int twips) {
     return std::abs(window.height() * Twips::kPerPixel - twips) <= Twips::kPerPixel;
 }
@@ -159,8 +169,16 @@ const auto converter = [](QWidget& w) { return w.windowTitle() == u"音标转换
 
 const OpenerCase kWizardButtons[] = {
     {"Command2", "Form2", true, [](QWidget& w) { return checked(w, "Option7"); }},
+    {"Command3", "Form6", false,
+     [](QWidget& w) { return w.findChild<QPushButton*>(u"cmdtranslate"_s)->isVisible(); }},
+    {"Command4", "Form9", true, [](QWidget& w) { return findersShown(w) == QStringList{u"Command3"_s}; }},
     {"Command5", "Frmconvert", true, converter},
     {"Command6", "Frmnumber", true, [](QWidget& w) { return titled(w, u"标数字"_s, "Text1"); }},
+    {"Command7", "Form9", true, [](QWidget& w) { return findersShown(w) == QStringList{u"Command2"_s}; }},
+    {"Command8", "Form9", true, [](QWidget& w) { return findersShown(w) == QStringList{u"Command1"_s}; }},
+    {"Command9", "Form9", true, [](QWidget& w) { return findersShown(w) == QStringList{u"Command5"_s}; }},
+    {"Command10", "Form9", true, [](QWidget& w) { return findersShown(w) == QStringList{u"Command6"_s}; }},
+    {"Command11", "Form8", true},
     {"Command12", "Form1", true},
     {"Command13", "Frmconvert", true, converter},
     {"Command14", "Frmconvert", true, converter},
@@ -189,6 +207,20 @@ const OpenerCase kMenuOpeners[] = {
      [](QWidget& w) { return checked(w, "Option2") && heightInTwips(w, 5610); }},
     {"mnujieshi", "Form5", true},
     {"mnupjieshi", "Form5", false},
+    {"mnutrans", "Form6", false,
+     [](QWidget& w) { return w.findChild<QPushButton*>(u"cmdtranslate"_s)->isVisible(); }},
+    {"mnupfanyi", "Form6", false,
+     [](QWidget& w) { return w.findChild<QPushButton*>(u"cmdtranslate"_s)->isVisible(); }},
+    {"mnucitongji", "Form8", true},
+    {"mnuptongji", "Form8", true},
+    {"mnuyinbiaotongji", "Form9", false,
+     [](QWidget& w) { return findersShown(w) == QStringList{u"Command3"_s}; }},
+    {"mnulong", "Form9", false, [](QWidget& w) { return findersShown(w) == QStringList{u"Command2"_s}; }},
+    {"mnuzhongdu", "Form9", false, [](QWidget& w) { return findersShown(w) == QStringList{u"Command1"_s}; }},
+    {"mnucizhongyin", "Form9", false,
+     [](QWidget& w) { return findersShown(w) == QStringList{u"Command5"_s}; }},
+    {"mnuchengyinjie", "Form9", false,
+     [](QWidget& w) { return findersShown(w) == QStringList{u"Command6"_s}; }},
 };
 
 class Openers : public WizardTest, public ::testing::WithParamInterface<OpenerCase> {
@@ -217,6 +249,7 @@ TEST_P(WizardButtons, OpenTheirWindowInTheirMode) {
     Form3& wizard = w.wizard();
     auto* button = wizard.findChild<QPushButton*>(QString::fromLatin1(c.command));
     ASSERT_NE(button, nullptr);
+
     bool state = false;
     const OpenedWindow opened = openedBy(
         &w, [&] { button->click(); }, [&](QWidget& window) { state = c.state(window); });
@@ -286,4 +319,37 @@ TEST_F(WizardTest, ButtonsWaitWhileARunHoldsTheDocument) {
     EXPECT_TRUE(wizard.isEnabled());
     EXPECT_TRUE(wizard.isVisible());
     wizard.close();
+}
+
+TEST_F(WizardTest, EmptyDocumentIsNotCountedWithTheWizardsOwnWords) {
+    frmMain& w = started();
+    const OpenedWindow opened = openedBy(&w, [&] { w.wizard().Command[10]->click(); });
+    EXPECT_TRUE(opened.name.isEmpty());
+    ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
+    EXPECT_EQ(fakes.messageBox.shown[0].prompt, u"文档界面还没有内容，有内容后再统计"_s);
+    EXPECT_EQ(fakes.messageBox.shown[0].style, MsgBox::Information);
+    EXPECT_EQ(fakes.messageBox.shown[0].title, u"友情提示"_s);
+    fakes.messageBox.shown.clear();
+    choose(w, u"mnucitongji"_s);
+    ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
+    EXPECT_EQ(fakes.messageBox.shown[0].prompt, u"当前文档界面内容为空，不必统计"_s);
+}
+
+TEST_F(WizardTest, FinderButtonsAddUp) {
+    frmMain& w = started();
+    w.Rich1->setText(u"the cat"_s);
+    QStringList shown;
+    const auto inspect = [&](QWidget& window) { shown = findersShown(window); };
+    openedBy(
+        &w, [&] { w.wizard().Command[6]->click(); }, inspect);
+    EXPECT_EQ(shown, QStringList{u"Command2"_s});
+    openedBy(
+        &w, [&] { w.wizard().Command[7]->click(); }, inspect);
+    EXPECT_EQ(shown, (QStringList{u"Command1"_s, u"Command2"_s}));
+    // The menu shows the open window first; the buttons it had stay.
+    choose(w, u"mnuchengyinjie"_s);
+    EXPECT_EQ(findersShown(w.statisticsWindow()), (QStringList{u"Command1"_s, u"Command2"_s, u"Command6"_s}));
+    choose(w, u"mnulong"_s);
+    EXPECT_EQ(findersShown(w.statisticsWindow()), (QStringList{u"Command1"_s, u"Command2"_s, u"Command6"_s}));
+    w.statisticsWindow().close();
 }
