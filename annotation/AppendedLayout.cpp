@@ -14,19 +14,23 @@ namespace AppendedLayout {
 void append(RichTextBox& editor, const QStringList& transcriptions, const InlineStyle& style,
             ProgressReporter& progress, EventYield& yield) {
     const QString stage = QStringLiteral("植入音标：");
+    const QString lineBreak = QStringLiteral("\r\n");
     // Every entry carries the same format, so the list goes in as one insertion; the editor would
-    // otherwise lay the document out again for each entry.
+    // otherwise lay the document out again for each entry. Every kEntriesPerParagraph-th entry ends
+    // its paragraph, as one endless paragraph takes ever longer to lay out.
     QString list;
     for (qsizetype k = 0; k < transcriptions.size(); ++k) {
         if (!Module1::stopInsertFlag)
             break;
         progress.report(stage, double(k) / double(transcriptions.size()));
-        list += style.leftBracket + transcriptions[k] + style.rightBracket + style.separator;
+        const bool paragraphEnd = (k + 1) % kEntriesPerParagraph == 0;
+        list += style.leftBracket + transcriptions[k] + style.rightBracket +
+                (paragraphEnd ? lineBreak : style.separator);
         yield.yieldToEvents();
     }
     editor.beginEditBlock();
     editor.setSelStart(editor.text().size());
-    editor.setSelText(QStringLiteral("\r\n"));
+    editor.setSelText(lineBreak);
     editor.setSelFontName(style.fontName);
     editor.setSelColor(style.color);
     editor.setSelFontSize(style.size);

@@ -10,8 +10,12 @@ struct InlineStyle;
 
 namespace AppendedLayout {
 
+// Entries of one paragraph of the appended list.
+constexpr qsizetype kEntriesPerParagraph = 100;
+
 // Appends a line break at the end of the document and then every queued transcription, in queue
-// order, in the phonetic format. Polls the insertion run flag before each entry and yields after it.
+// order, in the phonetic format, each followed by the separator, or by a line break where it ends a
+// paragraph. Polls the insertion run flag before each entry and yields after it.
 void append(RichTextBox& editor, const QStringList& transcriptions, const InlineStyle& style,
             ProgressReporter& progress, EventYield& yield);
 

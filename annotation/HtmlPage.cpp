@@ -32,7 +32,8 @@ QString path() {
 bool writeAndOpen(const QString& header, const QString& body, const QString& tail, Shell& shell) {
     if (!TextFile::writeBytes(path(), Ansi::encode(header + body + tail + QStringLiteral("\r\n"))))
         return false;
-    shell.open(path());
+    // The page is written; whether a browser could show it is not reported.
+    (void)shell.open(path());
     return true;
 }
 

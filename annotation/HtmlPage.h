@@ -18,7 +18,8 @@ QString escape(QStringView text);
 // Writes header, body and tail as one line followed by CR LF, in the ANSI code page, into the program
 // folder, then hands the page to the shell to open. A page that could not be written is not opened,
 // so no page of an earlier run shows in its place; returns false then.
-bool writeAndOpen(const QString& header, const QString& body, const QString& tail, Shell& shell);
+[[nodiscard]] bool writeAndOpen(const QString& header, const QString& body, const QString& tail,
+                                Shell& shell);
 
 QString path();
 

@@ -4,14 +4,20 @@
 
 namespace {
 constexpr qint64 kMinIntervalMs = 50;
-}
+// Loops report per character; the clock is read only every so many reports.
+constexpr int kReportsPerClockRead = 64;
+} // namespace
 
 ProgressReporter::ProgressReporter(ProgressSink& sink) : sink(sink) {}
 
 void ProgressReporter::report(const QString& stage, double ratio) {
     pendingRatio = ratio;
-    pendingStage = stage;
+    if (!pendingStage.isSharedWith(stage))
+        pendingStage = stage;
     pending = true;
+    if (sinceShown.isValid() && ++reportsUnread < kReportsPerClockRead)
+        return;
+    reportsUnread = 0;
     if (!sinceShown.isValid() || sinceShown.elapsed() >= kMinIntervalMs)
         emitPending();
 }

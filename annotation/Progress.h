@@ -30,5 +30,6 @@ private:
     QString shown;
     QString pendingStage;
     double pendingRatio = 0;
+    int reportsUnread = 0;
     bool pending = false;
 };

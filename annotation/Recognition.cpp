@@ -33,12 +33,13 @@ struct QueueHooks {
         const QString result = lookup(word);
         if (Vb::trim(result).isEmpty())
             return;
-        transcriptions.append(result);
-        ends.append(static_cast<int>(j));
-        if (transcriptions.size() >= Recognition::kMaxQueued) {
+        if (transcriptions.size() == Recognition::kMaxQueued) {
             full = true;
             Module1::stopAnnotateFlag = false;
+            return;
         }
+        transcriptions.append(result);
+        ends.append(static_cast<int>(j));
     }
 };
 

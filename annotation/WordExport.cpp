@@ -2,6 +2,7 @@
 
 #include "annotation/Lookup.h"
 #include "annotation/Progress.h"
+#include "annotation/Recognition.h"
 #include "annotation/WordScanner.h"
 #include "lexicon/Module1.h"
 #include "platform/core/EventYield.h"
@@ -47,8 +48,9 @@ struct FieldHooks {
     EventYield& events;
     qsizetype written = 0; // positions 1 to written are in the document
     int fields = 0;
+    bool tooMany = false;
 
-    bool running() const { return Module1::stopAnnotateFlag; }
+    bool running() const { return Module1::stopAnnotateFlag && !tooMany; }
     void progress(qsizetype i, qsizetype n) { reporter.report(QString(), double(i) / double(n)); }
     void yield() { events.yieldToEvents(); }
     // Types what the scan passed over: the character that ended a word, and the letters before the
@@ -64,6 +66,10 @@ struct FieldHooks {
         written = i;
     }
     void word(qsizetype i, qsizetype j) {
+        if (fields == Recognition::kMaxQueued) {
+            tooMany = true;
+            return;
+        }
         catchUp(i);
         const QString word = Vb::trim(text.mid(i - 1, j - i));
         QString phon = lookup(word);
@@ -118,21 +124,21 @@ QString note() {
         "方法是选中后按右键菜单-“切换域代码”(shift+F9)，即可在结果和域代码间转换。");
 }
 
-int run(WordApplication& word, const QString& scanned, bool transcriptionAbove, const WordList& list,
-        ProgressReporter& progress, EventYield& yield) {
+Written run(WordApplication& word, const QString& scanned, bool transcriptionAbove, const WordList& list,
+            ProgressReporter& progress, EventYield& yield) {
     if (word.documentsCount() < 1)
         word.addDocument();
     WordSelection* sel = word.selection();
     if (!sel)
-        return 0;
+        return {};
     sel->typeText(note() + QStringLiteral("\r\n"));
     word.setVisible(true);
     FieldHooks hooks{scanned, *sel, CachedLookup(fieldVariant(), list), transcriptionAbove, progress, yield};
     WordScanner::scan(scanned, fieldVariant(), hooks);
-    if (Module1::stopAnnotateFlag)
+    if (hooks.running())
         hooks.catchUp(scanned.size() + 1);
     progress.finish();
-    return hooks.fields;
+    return {hooks.fields, hooks.tooMany};
 }
 
 } // namespace WordExport

@@ -3,7 +3,9 @@
 
 #include "platform/core/Ansi.h"
 #include "platform/core/ProgramFolder.h"
+#include "platform/core/TextFile.h"
 #include "platform/services/MessageBox.h"
+#include "platform/services/MessageTitles.h"
 #include "platform/services/ProgramExit.h"
 
 #include <QFile>
@@ -36,16 +38,18 @@ namespace Module1 {
 std::int32_t foundWordIndex = 0;
 
 bool LoadDictionary(WordList& list, MessageBox& messageBox, ProgramExit& exit) {
-    QFile file(ProgramFolder::file(QStringLiteral("dictionary.txt")));
-    if (!file.open(QIODevice::ReadOnly)) {
+    // A word list read only in part would pass for a whole one; it is refused as a missing one is.
+    const std::optional<QByteArray> bytes =
+        TextFile::readBytes(ProgramFolder::file(QStringLiteral("dictionary.txt")));
+    if (!bytes) {
         messageBox.show(QStringLiteral("软件的字典文件dictionary.txt没有找到！\r\n"
                                        "查找音标的高速算法无法生效！\r\n"
                                        "请重新安装。程序将退出！"),
-                        MsgBox::Critical | MsgBox::OkOnly, QStringLiteral("友情提示"));
+                        MsgBox::Critical | MsgBox::OkOnly, MessageTitle::notice());
         exit.exit(0);
         return false;
     }
-    list.add(splitLines(Ansi::decode(file.readAll())));
+    list.add(splitLines(Ansi::decode(*bytes)));
     return true;
 }
 

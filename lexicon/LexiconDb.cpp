@@ -6,8 +6,11 @@
 #include "platform/database/Database.h"
 
 #include <QFile>
+#include <QHash>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <optional>
 
@@ -19,8 +22,14 @@ enum Query { PhoneticQuery, ExistsQuery, MeaningQuery, QueryCount };
 // statement is reset after use, so no read transaction stays open and the next lookup sees every
 // write committed through another connection. A data.dat replaced by another file (a new inode) or
 // moved program folder opens a new connection.
+//
+// Answers are remembered while the file's change counter stays the same: every commit to a
+// rollback-journal database raises it, so a remembered answer is never older than the last write.
+// A database in WAL mode does not keep the counter, and is asked every time.
 class ReadConnection {
 public:
+    ~ReadConnection() { close(); }
+
     Statement* statement(Query query) {
         const QString path = ProgramFolder::file(QStringLiteral("data.dat"));
         struct stat info {};
@@ -33,6 +42,7 @@ public:
             db = Database::open(path, Database::Mode::ReadOnly);
             if (!db)
                 return nullptr;
+            header = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
             // A write under way through another connection (the entries dialog) is waited for
             // briefly rather than taken as a missing word.
             db->setBusyTimeout(1000);
@@ -44,6 +54,7 @@ public:
             device = info.st_dev;
             inode = info.st_ino;
         }
+        checkChangeCounter();
         std::optional<Statement>& stmt = statements[query];
         if (!stmt) {
             stmt = db->prepare(sql(query));
@@ -60,9 +71,48 @@ public:
         for (auto& stmt : statements)
             stmt.reset();
         db.reset();
+        if (header >= 0)
+            ::close(header);
+        header = -1;
+        forgetAnswers();
+    }
+
+    const QString* remembered(Query query, const QString& word) const {
+        const auto it = answers[query].constFind(word);
+        return it == answers[query].constEnd() ? nullptr : &*it;
+    }
+
+    void remember(Query query, const QString& word, const QString& answer) {
+        if (!counterKnown)
+            return;
+        if (answers[query].size() >= kMaxAnswers)
+            answers[query].clear();
+        answers[query].insert(word, answer);
     }
 
 private:
+    static constexpr qsizetype kMaxAnswers = 200000;
+
+    // Bytes 24-27 of the header count the commits; bytes 18-19 are 2 in WAL mode.
+    void checkChangeCounter() {
+        unsigned char bytes[28];
+        const bool read = header >= 0 && ::pread(header, bytes, sizeof bytes, 0) == sizeof bytes &&
+                          bytes[18] == 1 && bytes[19] == 1;
+        const quint32 counter = read ? (quint32(bytes[24]) << 24) | (quint32(bytes[25]) << 16) |
+                                           (quint32(bytes[26]) << 8) | quint32(bytes[27])
+                                     : 0;
+        if (!read || !counterKnown || counter != changeCounter)
+            forgetAnswers();
+        counterKnown = read;
+        changeCounter = counter;
+    }
+
+    void forgetAnswers() {
+        for (auto& known : answers)
+            known.clear();
+        counterKnown = false;
+    }
+
     static QString sql(Query query) {
         static constexpr const char16_t* kSql[QueryCount] = {
             u"select ipa13 from word where word=?",
@@ -73,7 +123,11 @@ private:
     }
 
     std::optional<Statement> statements[QueryCount];
+    QHash<QString, QString> answers[QueryCount];
     std::unique_ptr<Database> db;
+    int header = -1;
+    quint32 changeCounter = 0;
+    bool counterKnown = false;
     QString openPath;
     dev_t device = 0;
     ino_t inode = 0;
@@ -91,6 +145,8 @@ QString firstNonEmpty(Query query, const QString& word, int column, Transform tr
     Statement* stmt = connection.statement(query);
     if (!stmt)
         return {};
+    if (const QString* answer = connection.remembered(query, word))
+        return *answer;
     stmt->reset();
     stmt->bind(1, word);
     QString result;
@@ -106,6 +162,7 @@ QString firstNonEmpty(Query query, const QString& word, int column, Transform tr
         connection.close();
         return {};
     }
+    connection.remember(query, word, result);
     return result;
 }
 

@@ -68,9 +68,9 @@ void Frmabout::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void Frmabout::Label10_Click() {
-    shell.open(QStringLiteral("mailto:") + mailAddress());
+    (void)shell.open(QStringLiteral("mailto:") + mailAddress());
 }
 
 void Frmabout::Label12_Click() {
-    shell.open(webAddress());
+    (void)shell.open(webAddress());
 }

@@ -39,5 +39,5 @@ Frmdown::Frmdown(Shell& shell, QWidget* parent) : QDialog(parent), shell(shell) 
 }
 
 void Frmdown::Label2_Click() {
-    shell.open(downloadAddress());
+    (void)shell.open(downloadAddress());
 }

@@ -2,6 +2,7 @@
 
 #include "platform/core/ProgramFolder.h"
 #include "platform/core/Vb.h"
+#include "platform/services/MessageTitles.h"
 #include "reader/Frmabout.h"
 #include "reader/Frmdown.h"
 #include "reader/speech/AudioFormats.h"
@@ -26,7 +27,6 @@ namespace {
 // The window keeps one outer size: 11985 by 7995 twips at 15 twips a pixel.
 constexpr QSize kOuterSize(799, 533);
 
-const QString kTitle = QStringLiteral("友情提示");
 const QString kDefaultFormat = QStringLiteral("SAFT22kHz16BitMono");
 const QString kNoOutput = QStringLiteral("No audio ouput object available");
 const QString kIntroduction =
@@ -52,6 +52,12 @@ Sayloom::Sayloom(Services services, std::unique_ptr<SpeechVoice> voice, QWidget*
     setWindowTitle(QStringLiteral("Sayloom   版本号：2.05"));
     setupControls();
     setupMenus();
+    highlightTimer = new QTimer(this);
+    highlightTimer->setSingleShot(true);
+    connect(highlightTimer, &QTimer::timeout, this, [this] {
+        highlightClock.start();
+        HighlightSpokenRange(pendingHighlight.first, pendingHighlight.second);
+    });
     connectHandlers();
     connectVoice();
     Timer1 = new QTimer(this);
@@ -221,7 +227,7 @@ void Sayloom::connectHandlers() {
 void Sayloom::startupFailed(const QString& description) {
     services.messageBox.show(QStringLiteral("初始化错误: \r\n\r\n") + description +
                                  QStringLiteral("\r\n\r\n关闭！"),
-                             MsgBox::OkOnly, kTitle);
+                             MsgBox::OkOnly, MessageTitle::notice());
     Voice.reset();
     services.programExit.exit(0);
 }
@@ -265,7 +271,7 @@ void Sayloom::Form_Load() {
     }
     AudioOutputCB->setCurrentIndex(0);
     AudioOutputCB_Click();
-    SpeakFlags = 11;
+    SpeakFlags = SpeakFlag::Default;
     chkSpFlagAync->setChecked(true);
     chkSpFlagPurgeBeforeSpeak->setChecked(true);
     chkSpFlagIsXML->setChecked(true);
@@ -378,13 +384,17 @@ void Sayloom::ResetBtn_Click() {
         RateSldr->setValue(0);
     }
     RateSldr_Scroll();
-    SpeakFlags = 11;
+    SpeakFlags = SpeakFlag::Default;
     chkSpFlagAync->setChecked(true);
     chkSpFlagPurgeBeforeSpeak->setChecked(true);
     chkSpFlagIsXML->setChecked(true);
     chkSpFlagIsFilename->setChecked(false);
     chkSpFlagNLPSpeakPunc->setChecked(false);
     chkSpFlagPersistXML->setChecked(false);
+    {
+        const QSignalBlocker block(UpDown1);
+        UpDown1->setValue(0);
+    }
     SkipTxtBox->setText(QStringLiteral("0"));
     if (Paused && Voice)
         Voice->Resume();
@@ -409,6 +419,11 @@ void Sayloom::menuFileExit_Click() {
 }
 
 void Sayloom::closeEvent(QCloseEvent* event) {
+    // The export under way uses the voice; the window closes when it is done.
+    if (exporting) {
+        event->ignore();
+        return;
+    }
     Form_Unload();
     event->accept();
     services.programExit.exit(0);

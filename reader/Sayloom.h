@@ -4,8 +4,10 @@
 #include "platform/recent/RecentFileList.h"
 #include "platform/services/Services.h"
 #include "reader/TextBox.h"
+#include "reader/speech/SpeakFlags.h"
 #include "reader/speech/SpeechVoice.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 
 #include <array>
@@ -47,7 +49,8 @@ public:
     void showBackground(const QString& fileName);
 
     // Speaking.
-    void SpeakBtn_Click();
+    // False when the voice refused to speak.
+    bool SpeakBtn_Click();
     void PauseBtn_Click();
     void StopBtn_Click();
     void SkipBtn_Click();
@@ -121,12 +124,19 @@ private:
     void fixSize();
     void reportFileError(const QString& path, bool writing);
     bool openTextFile(const QString& path);
+    void showSpokenWord(int start, int length);
+    // Waits for a WAV export to end.
+    bool waitUntilExported();
 
     Services services;
     std::unique_ptr<SpeechVoice> Voice;
-    int SpeakFlags = 11;
+    int SpeakFlags = SpeakFlag::Default;
     bool Speaking = false;
     bool Paused = false;
+    bool exporting = false;
+    QTimer* highlightTimer;
+    QElapsedTimer highlightClock;
+    std::pair<int, int> pendingHighlight;
     int StartupTicks = 0;
     QString lastFileName;
     // A text file is saved in the encoding it was opened in.

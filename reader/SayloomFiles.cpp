@@ -1,24 +1,26 @@
 #include "reader/Sayloom.h"
 
 #include "platform/core/TextFile.h"
+#include "platform/services/MessageTitles.h"
 #include "reader/speech/SpFileStream.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
-const QString kTitle = QStringLiteral("友情提示");
 const QString kWaveFilter = QStringLiteral("All Files (*.*)|*.*|Wave Files (*.wav)|*.wav");
-constexpr int kSaveFlags = 0x8802;
-constexpr int kOpenFlags = 0x1800;
+constexpr int kSaveFlags =
+    FileDialogFlag::OverwritePrompt | FileDialogFlag::PathMustExist | FileDialogFlag::NoReadOnlyReturn;
+constexpr int kOpenFlags = FileDialogFlag::PathMustExist | FileDialogFlag::FileMustExist;
 } // namespace
 
 void Sayloom::reportFileError(const QString& path, bool writing) {
     services.messageBox.show((writing ? QStringLiteral("无法写入文件：") : QStringLiteral("无法读取文件：")) +
                                  path,
-                             MsgBox::Critical, kTitle);
+                             MsgBox::Critical, MessageTitle::notice());
 }
 
 // The save dialog leaves the overwrite question to its caller.
@@ -26,7 +28,7 @@ static bool mayOverwrite(MessageBox& box, const QString& path) {
     if (!QFileInfo::exists(path))
         return true;
     return box.show(path + QStringLiteral(" 已存在。\r\n要替换它吗？"), MsgBox::OkCancel | MsgBox::Question,
-                    QStringLiteral("友情提示")) == MsgBox::Ok;
+                    MessageTitle::notice()) == MsgBox::Ok;
 }
 
 void Sayloom::menuFileSaveToWave_Click() {
@@ -43,8 +45,10 @@ void Sayloom::menuFileSaveToWave_Click() {
         return;
     }
     Voice->setAllowAudioOutputFormatChangesOnNextSet(false);
+    exporting = true;
     const bool spoken = Voice->setAudioOutputStream(stream) && Voice->Speak(MainTxtBox->text(), SpeakFlags) &&
-                        Voice->WaitUntilDone(-1);
+                        waitUntilExported();
+    exporting = false;
     // Speech goes back to the device also when the export failed.
     AudioOutputCB_Click();
     if (!spoken)
@@ -53,7 +57,15 @@ void Sayloom::menuFileSaveToWave_Click() {
         reportFileError(request.fileName, true);
         return;
     }
-    services.messageBox.show(QStringLiteral("WAV文件保存成功!"), MsgBox::Information, kTitle);
+    services.messageBox.show(QStringLiteral("WAV文件保存成功!"), MsgBox::Information, MessageTitle::notice());
+}
+
+bool Sayloom::waitUntilExported() {
+    // The window repaints meanwhile; the user's input waits.
+    constexpr int kSliceMs = 250;
+    while (!Voice->WaitUntilDone(kSliceMs))
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    return true;
 }
 
 void Sayloom::menuFileSpeakWave_Click() {
@@ -66,7 +78,9 @@ void Sayloom::menuFileSpeakWave_Click() {
     lastFileName = request.fileName;
     MainTxtBox->setText(request.fileName);
     chkSpFlagIsFilename->setChecked(true);
-    SpeakBtn_Click();
+    if (!SpeakBtn_Click() && Voice)
+        services.messageBox.show(QStringLiteral("无法播放这个声音文件。\r\n") + Voice->errorDescription(),
+                                 MsgBox::Critical, MessageTitle::notice());
     recent->remember(request.fileName);
 }
 
@@ -117,7 +131,7 @@ void Sayloom::mnusavetotxt_Click() {
         return;
     }
     services.messageBox.show(QStringLiteral("已保存好了！\r\n") + request.fileName, MsgBox::Information,
-                             kTitle);
+                             MessageTitle::notice());
 }
 
 void Sayloom::mlastfile_Click(int index) {
@@ -136,7 +150,7 @@ void Sayloom::OpenRecentFile(const QString& path) {
     if (!QFileInfo::exists(path)) {
         services.messageBox.show(QStringLiteral("要打开的文件：") + path +
                                      QStringLiteral(" 没找到！可能已移位或已删除"),
-                                 MsgBox::Critical, kTitle);
+                                 MsgBox::Critical, MessageTitle::notice());
         return;
     }
     (void)openTextFile(path);

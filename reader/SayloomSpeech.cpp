@@ -1,6 +1,7 @@
 #include "reader/Sayloom.h"
 
 #include "platform/core/Vb.h"
+#include "platform/services/MessageTitles.h"
 #include "reader/speech/SpeakFlags.h"
 
 #include <QAction>
@@ -8,6 +9,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 const QString kPauseCaption = QStringLiteral("暂停");
@@ -23,8 +25,9 @@ void Sayloom::connectVoice() {
         return;
     connect(Voice.get(), &SpeechVoice::StartStream, this, [this] { UpdateSpeakState(true, Paused); });
     connect(Voice.get(), &SpeechVoice::Word, this,
-            [this](int, qint64, int position, int length) { HighlightSpokenRange(position, length); });
+            [this](int, qint64, int position, int length) { showSpokenWord(position, length); });
     connect(Voice.get(), &SpeechVoice::EndStream, this, [this] {
+        highlightTimer->stop();
         HighlightSpokenRange(0, int(MainTxtBox->text().size()));
         UpdateSpeakState(false, Paused);
     });
@@ -53,17 +56,17 @@ void Sayloom::applyFlagBox(QCheckBox* box) {
         SpeakFlags = withFlag(SpeakFlags, ticked, SpeakFlag::NLPSpeakPunc);
 }
 
-void Sayloom::SpeakBtn_Click() {
+bool Sayloom::SpeakBtn_Click() {
     const QString text = MainTxtBox->text();
     if (text.isEmpty()) {
         services.messageBox.show(QStringLiteral("当前没有内容，让我朗读什么？"), MsgBox::Information,
-                                 QStringLiteral("友情提示"));
+                                 MessageTitle::notice());
         MainTxtBox->setFocus();
-        return;
+        return true;
     }
     if (!Voice) {
         UpdateSpeakState(false, Paused);
-        return;
+        return false;
     }
     const bool blocking = !(SpeakFlags & SpeakFlag::Async);
     bool ok = true;
@@ -78,6 +81,7 @@ void Sayloom::SpeakBtn_Click() {
         UpdateSpeakState(false, false);
     else
         UpdateSpeakState(true, false);
+    return ok;
 }
 
 void Sayloom::PauseBtn_Click() {
@@ -124,6 +128,21 @@ void Sayloom::UpdateSpeakState(bool speaking, bool paused) {
     PauseBtn1->setText(paused ? kContinueCaption : kPauseCaption);
     Speaking = speaking;
     Paused = paused;
+}
+
+void Sayloom::showSpokenWord(int start, int length) {
+    // An export reports words far faster than anyone can read them, and marking a word lays out
+    // its paragraph: the box shows the latest word now and then.
+    constexpr int kExportHighlightMs = 250;
+    if (exporting && highlightClock.isValid() && highlightClock.elapsed() < kExportHighlightMs) {
+        pendingHighlight = {start, length};
+        if (!highlightTimer->isActive())
+            highlightTimer->start(kExportHighlightMs);
+        return;
+    }
+    highlightTimer->stop();
+    highlightClock.start();
+    HighlightSpokenRange(start, length);
 }
 
 void Sayloom::HighlightSpokenRange(int start, int length) {

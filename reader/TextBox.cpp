@@ -29,21 +29,32 @@ void TextBox::setText(const QString& text) {
     setPlainText(toDocumentText(text));
 }
 
+// A line break counts one in the document and two outside: the block numbered k starts k places
+// further on outside. Both ways go through the document's block index, not the whole text.
 int TextBox::toDocument(int position) const {
-    const QString t = toPlainText();
-    int crlf = 0;
-    int doc = 0;
-    while (doc < t.size() && crlf < position) {
-        crlf += t[doc] == u'\n' ? 2 : 1;
-        ++doc;
+    const QTextDocument* doc = document();
+    int low = 0;
+    int high = doc->blockCount() - 1;
+    while (low < high) {
+        const int mid = (low + high + 1) / 2;
+        if (doc->findBlockByNumber(mid).position() + mid <= position)
+            low = mid;
+        else
+            high = mid - 1;
     }
-    return doc;
+    const QTextBlock block = doc->findBlockByNumber(low);
+    const int into = position - (block.position() + low);
+    const int length = block.length() - 1;
+    if (into <= length)
+        return block.position() + qMax(0, into);
+    // Between the CR and the LF of a break: after the break.
+    return block.next().isValid() ? block.next().position() : block.position() + length;
 }
 
 int TextBox::fromDocument(int position) const {
-    const QString t = toPlainText();
-    const int end = qMin(position, int(t.size()));
-    return end + int(QStringView(t).left(end).count(u'\n'));
+    const QTextDocument* doc = document();
+    const int end = qBound(0, position, doc->characterCount() - 1);
+    return end + doc->findBlock(end).blockNumber();
 }
 
 int TextBox::selStart() const {

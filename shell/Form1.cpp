@@ -1,9 +1,12 @@
 #include "shell/Form1.h"
 
+#include "annotation/PhoneticFont.h"
 #include "lexicon/Module1.h"
 #include "platform/services/BgrColor.h"
+#include "platform/services/MessageTitles.h"
 #include "platform/widgets/ClickableLabel.h"
 #include "shell/ForeColor.h"
+#include "shell/Placement.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -208,11 +211,7 @@ void Form1::Timer1_Timer() {
     else
         Option2->setChecked(true);
 
-    const std::pair<const char16_t*, QRadioButton*> placements[] = {
-        {u"dangqian", Option9}, {u"up", Option8},     {u"down", Option11},
-        {u"self", Option13},    {u"word1", Option10}, {u"word2", Option12},
-    };
-    for (const auto& [value, button] : placements) {
+    for (const auto& [value, button] : placementButtons()) {
         if (Module1::outputPlacement == value)
             button->setChecked(true);
     }
@@ -220,6 +219,15 @@ void Form1::Timer1_Timer() {
     if (Module1::notationCheck == u"yes")
         Check1->setCheckState(Qt::PartiallyChecked);
     Check2->setCheckState(Module1::useLucidaFont ? Qt::Checked : Qt::Unchecked);
+}
+
+std::array<std::pair<QStringView, QRadioButton*>, 6> Form1::placementButtons() const {
+    return {{{Placement::Inline, Option9},
+             {Placement::Above, Option8},
+             {Placement::Below, Option11},
+             {Placement::AtEnd, Option13},
+             {Placement::FieldAbove, Option10},
+             {Placement::FieldBelow, Option12}}};
 }
 
 void Form1::recaptionCheck1(const QString& caption) {
@@ -267,29 +275,19 @@ void Form1::Command1_Click() {
     else
         Module1::phoneticSystem = QStringLiteral("new");
 
-    if (Option3->isChecked()) {
+    if (Option3->isChecked())
         Module1::bracketMode = QStringLiteral("/");
-        Module1::leftBracket = QStringLiteral("/");
-        Module1::rightBracket = QStringLiteral("/");
-    } else if (Option1->isChecked()) {
+    else if (Option1->isChecked())
         Module1::bracketMode = QStringLiteral("[");
-        Module1::leftBracket = QStringLiteral("[");
-        Module1::rightBracket = QStringLiteral("]");
-    } else if (Option7->isChecked()) {
+    else if (Option7->isChecked())
         Module1::bracketMode = QStringLiteral("|");
-        Module1::leftBracket = QStringLiteral(" ");
-        Module1::rightBracket = QStringLiteral(" ");
-    }
+    Module1::DeriveBrackets();
 
     Module1::wordSeparator = Option4->isChecked() ? QStringLiteral("kongge") : QStringLiteral("huiche");
 
-    const std::pair<QRadioButton*, const char16_t*> placements[] = {
-        {Option9, u"dangqian"}, {Option8, u"up"},     {Option11, u"down"},
-        {Option13, u"self"},    {Option10, u"word1"}, {Option12, u"word2"},
-    };
-    for (const auto& [button, value] : placements) {
+    for (const auto& [value, button] : placementButtons()) {
         if (button->isChecked()) {
-            Module1::outputPlacement = QString::fromUtf16(value);
+            Module1::outputPlacement = value.toString();
             break;
         }
     }
@@ -298,13 +296,13 @@ void Form1::Command1_Click() {
         Check1->checkState() == Qt::Unchecked ? QStringLiteral("no") : QStringLiteral("yes");
     Module1::useLucidaFont = Check2->checkState() == Qt::Checked;
     Module1::phoneticFontName =
-        Module1::useLucidaFont ? QStringLiteral("Lucida Sans Unicode") : QStringLiteral("Fonvella");
+        Module1::useLucidaFont ? QStringLiteral("Lucida Sans Unicode") : PhoneticFont::family();
     Module1::canshu7Flag = true;
 
     if (!Module1::WriteSettings())
         services.messageBox.show(
             QStringLiteral("无法写入参数文件 canshushezhi.txt，新的设置只在本次运行中有效。"),
-            MsgBox::OkOnly | MsgBox::Critical, QStringLiteral("友情提示"));
+            MsgBox::OkOnly | MsgBox::Critical, MessageTitle::notice());
     accept();
 }
 

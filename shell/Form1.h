@@ -4,6 +4,10 @@
 #include "platform/widgets/ClickableLabel.h"
 
 #include <QDialog>
+#include <QStringView>
+
+#include <array>
+#include <utility>
 
 class QCheckBox;
 class QGroupBox;
@@ -61,6 +65,7 @@ public:
 private:
     void setupControls();
     void recaptionCheck1(const QString& caption);
+    std::array<std::pair<QStringView, QRadioButton*>, 6> placementButtons() const;
 
     Services services;
     QLabel& label5;

@@ -1,6 +1,7 @@
 #include "shell/Form3.h"
 
 #include "platform/richtext/RichTextBox.h"
+#include "platform/services/MessageTitles.h"
 #include "shell/Twips.h"
 #include "shell/frmMain.h"
 #include "tools/lexicon/Form2.h"
@@ -17,7 +18,6 @@
 namespace {
 
 constexpr int kColumns = 4;
-const QString kNotice = QStringLiteral("友情提示");
 
 struct Button {
     int number;
@@ -87,7 +87,8 @@ void Form3::Form_Load() {
 }
 
 void Form3::Command1_Click() {
-    services.messageBox.show(QStringLiteral("点击主窗口，按键盘上的\u3000F3"), MsgBox::Information, kNotice);
+    services.messageBox.show(QStringLiteral("点击主窗口，按键盘上的\u3000F3"), MsgBox::Information,
+                             MessageTitle::notice());
 }
 
 // Each button opens its window as the matching menu command does, unless said otherwise.
@@ -128,7 +129,7 @@ void Form3::Command10_Click() {
 void Form3::Command11_Click() {
     if (main.Rich1->text().isEmpty()) {
         services.messageBox.show(QStringLiteral("文档界面还没有内容，有内容后再统计"), MsgBox::Information,
-                                 kNotice);
+                                 MessageTitle::notice());
         return;
     }
     Form8 window(services.messageBox, services.dialogs, *main.Rich1, &main);

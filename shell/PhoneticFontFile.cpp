@@ -17,10 +17,11 @@ QString userFontPath() {
 }
 
 bool install() {
-    QFile source(ProgramFolder::file(QStringLiteral("Fonvella.ttf")));
-    if (!source.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> read =
+        TextFile::readBytes(ProgramFolder::file(QStringLiteral("Fonvella.ttf")));
+    if (!read)
         return false;
-    const QByteArray bytes = source.readAll();
+    const QByteArray& bytes = *read;
     if (QFontDatabase::addApplicationFontFromData(bytes) < 0)
         return false;
     // Other programs find the font through fontconfig, which watches the user's font folder.

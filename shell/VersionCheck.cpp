@@ -4,12 +4,9 @@
 #include "platform/core/TextFile.h"
 #include "platform/core/Vb.h"
 #include "platform/net/Download.h"
+#include "platform/services/MessageTitles.h"
 
 #include <QFileInfo>
-
-namespace {
-const QString kTitle = QStringLiteral("友情提示");
-}
 
 QUrl VersionCheck::defaultServerFile() {
     return QUrl(QStringLiteral("https://update.phonexa.example.com/update.txt"));
@@ -29,7 +26,7 @@ QString VersionCheck::versionOf(const QStringList& lines) {
 }
 
 void VersionCheck::notify(const QString& prompt) {
-    services.messageBox.show(prompt, MsgBox::OkOnly | MsgBox::Critical, kTitle);
+    services.messageBox.show(prompt, MsgBox::OkOnly | MsgBox::Critical, MessageTitle::notice());
 }
 
 void VersionCheck::run() {

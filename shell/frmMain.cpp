@@ -4,14 +4,17 @@
 #include "lexicon/Module1.h"
 #include "platform/core/ProgramFolder.h"
 #include "platform/richtext/RichTextBox.h"
+#include "platform/services/MessageTitles.h"
 #include "platform/widgets/ClickableLabel.h"
 #include "platform/word/WordApplication.h"
+#include "shell/EditorFont.h"
 #include "shell/ForeColor.h"
 #include "shell/Form3.h"
 #include "shell/Frmchayi.h"
 #include "shell/Frmjincheng.h"
 #include "shell/PhoneticFontFile.h"
 #include "shell/ProductSite.h"
+#include "shell/ProductTitle.h"
 #include "shell/VersionCheck.h"
 #include "shell/frmstep1.h"
 #include "tools/lexicon/Form2.h"
@@ -54,9 +57,9 @@ frmMain::frmMain(Services services, frmstep1& startWindow, StartOptions options,
       lblfile(new QLabel(centralWidgetOf(this))), Timer2(new QTimer(this)), Timer3(new QTimer(this)),
       services(services), startWindow(startWindow), options(options), client(centralWidget()) {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("英语Phonexa企业版"));
+    setWindowTitle(productTitle());
     Rich1->setObjectName(QStringLiteral("Rich1"));
-    Rich1->setBaseFont(QStringLiteral("宋体"), 12);
+    Rich1->setBaseFont(EditorFont::family(), 12);
     Rich2->setObjectName(QStringLiteral("Rich2"));
     Rich2->hide();
     lblfile->setObjectName(QStringLiteral("lblfile"));
@@ -110,7 +113,7 @@ void frmMain::setupStatusBar() {
 
 void frmMain::sbStatusBar_PanelClick(int index) {
     if (index == 1)
-        services.shell.open(ProductSite::page(QStringLiteral("articlecenter/article.asp?id=225")));
+        (void)services.shell.open(ProductSite::page(QStringLiteral("articlecenter/article.asp?id=225")));
 }
 
 void frmMain::Form_Load() {
@@ -201,7 +204,7 @@ bool frmMain::Form_QueryUnload() {
         QFile::remove(folder.filePath(name));
     const int answer = services.messageBox.show(QStringLiteral("您确定要退出吗?"),
                                                 MsgBox::OkCancel | MsgBox::Question | MsgBox::DefaultButton2,
-                                                QStringLiteral("友情提示"));
+                                                MessageTitle::notice());
     if (answer != MsgBox::Ok)
         return false;
     if (runActive) {

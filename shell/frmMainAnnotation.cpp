@@ -6,8 +6,10 @@
 #include "platform/core/EventYield.h"
 #include "platform/core/Vb.h"
 #include "platform/richtext/RichTextBox.h"
+#include "platform/services/MessageTitles.h"
 #include "shell/ForeColor.h"
 #include "shell/Frmjincheng.h"
+#include "shell/Placement.h"
 #include "shell/frmMain.h"
 
 void frmMain::mnupiliang_Click() {
@@ -19,13 +21,13 @@ void frmMain::mnupiliang_Click() {
     Module1::stopAnnotateFlag = true;
     Module1::stopInsertFlag = true;
     // The layouts in the order the placement is tested; the placement matches exactly, case included.
-    const std::pair<const char16_t*, void (frmMain::*)()> layouts[] = {
-        {u"dangqian", &frmMain::cmd2_Click},  {u"word1", &frmMain::cmd4_Click},
-        {u"word2", &frmMain::Command7_Click}, {u"up", &frmMain::Command6_Click},
-        {u"down", &frmMain::Command5_Click},  {u"self", &frmMain::cmdself_Click},
+    const std::pair<QStringView, void (frmMain::*)()> layouts[] = {
+        {Placement::Inline, &frmMain::cmd2_Click},         {Placement::FieldAbove, &frmMain::cmd4_Click},
+        {Placement::FieldBelow, &frmMain::Command7_Click}, {Placement::Above, &frmMain::Command6_Click},
+        {Placement::Below, &frmMain::Command5_Click},      {Placement::AtEnd, &frmMain::cmdself_Click},
     };
     for (const auto& [placement, command] : layouts) {
-        if (Module1::outputPlacement == QStringView(placement)) {
+        if (Module1::outputPlacement == placement) {
             (this->*command)();
             return;
         }
@@ -43,7 +45,7 @@ void frmMain::cmd2_Click() {
     EventYield events;
     if (!Recognition::run(scanned, ScanVariants::Inline(), Listword, List4, List5, progress, events))
         services.messageBox.show(QStringLiteral("当前标注文档太大，建议分成更多小文档继续处理！"),
-                                 MsgBox::Information, QStringLiteral("友情提示"));
+                                 MsgBox::Information, MessageTitle::notice());
     const InlineStyle style = InlineStyle::fromSettings(foreColor(Label5));
     InlineLayout::insert(*Rich1, List4, List5, style, progress);
     Module1::stopAnnotateFlag = true;
@@ -51,8 +53,8 @@ void frmMain::cmd2_Click() {
     progress.show(QStringLiteral("植入完成：100%"));
     progressWindow().unload();
     if (Module1::useLucidaFont && !quitting)
-        HtmlPage::writeAndOpen(HtmlPage::header(Module1::phoneticFontSize, Module1::phoneticFontSize),
-                               InlineLayout::pageBody(scanned, List4, List5, style),
-                               QStringLiteral("</body></html>"), services.shell);
+        (void)HtmlPage::writeAndOpen(HtmlPage::header(Module1::phoneticFontSize, Module1::phoneticFontSize),
+                                     InlineLayout::pageBody(scanned, List4, List5, style),
+                                     QStringLiteral("</body></html>"), services.shell);
     unlockAfterRun();
 }

@@ -5,22 +5,15 @@
 #include "platform/core/TextFile.h"
 #include "platform/richtext/RichTextBox.h"
 #include "platform/richtext/RtfReader.h"
+#include "platform/services/MessageTitles.h"
+#include "shell/EditorFont.h"
+#include "shell/ProductTitle.h"
 #include "shell/VersionCheck.h"
 
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QRandomGenerator>
-
-namespace {
-
-const QString kNotice = QStringLiteral("友情提示");
-
-QString productTitle() {
-    return QStringLiteral("英语Phonexa企业版");
-}
-
-} // namespace
 
 bool frmMain::loadIntoEditor(const QString& path) {
     // The file is read whole before the editor changes, so a failed read leaves the document as it was.
@@ -34,7 +27,7 @@ bool frmMain::loadIntoEditor(const QString& path) {
         return true;
     }
     Rich1->setText(QString());
-    Rich1->setSelFontName(QStringLiteral("宋体"));
+    Rich1->setSelFontName(EditorFont::family());
     Rich1->setSelColor(0);
     Rich1->setSelText(QStringLiteral(" "));
     Rich1->loadBytes(*bytes, RichTextBox::FileFormat::Text);
@@ -48,7 +41,7 @@ void frmMain::showDocumentPath(const QString& path) {
 
 void frmMain::reportUnreadable(const QString& path) {
     services.messageBox.show(QStringLiteral("无法打开文件：") + path, MsgBox::OkOnly | MsgBox::Critical,
-                             kNotice);
+                             MessageTitle::notice());
 }
 
 bool frmMain::saveDocument(const QString& path) {
@@ -56,7 +49,7 @@ bool frmMain::saveDocument(const QString& path) {
         return true;
     services.messageBox.show(QStringLiteral("无法保存文件：") + path +
                                  QStringLiteral("\r\n原有的文件没有改动。"),
-                             MsgBox::OkOnly | MsgBox::Critical, kNotice);
+                             MsgBox::OkOnly | MsgBox::Critical, MessageTitle::notice());
     return false;
 }
 
@@ -87,7 +80,7 @@ void frmMain::mnuFileopen_Click() {
 void frmMain::OpenFileInEditor(const QString& path) {
     if (!QFileInfo::exists(path)) {
         services.messageBox.show(QStringLiteral("要打开的文件：") + path + QStringLiteral(" 不存在！"),
-                                 MsgBox::OkOnly | MsgBox::Critical, kNotice);
+                                 MsgBox::OkOnly | MsgBox::Critical, MessageTitle::notice());
         return;
     }
     if (!loadIntoEditor(path)) {
@@ -134,7 +127,7 @@ bool frmMain::saveAs() {
     if (QFileInfo::exists(path)) {
         const int answer =
             services.messageBox.show(QStringLiteral("文件名已经存在，将覆盖原文件！您确定要覆盖它吗？"),
-                                     MsgBox::OkCancel | MsgBox::Question, kNotice);
+                                     MsgBox::OkCancel | MsgBox::Question, MessageTitle::notice());
         if (answer != MsgBox::Ok) {
             mnuFileSave_Click();
             return false;
@@ -156,14 +149,14 @@ void frmMain::mnuintoword_Click() {
                                    QStringLiteral(".rtf"));
     if (!Rich1->saveFile(path, RichTextBox::FileFormat::Rtf)) {
         services.messageBox.show(QStringLiteral("无法写入交给文字处理软件打开的文档副本：") + path,
-                                 MsgBox::OkOnly | MsgBox::Critical, kNotice);
+                                 MsgBox::OkOnly | MsgBox::Critical, MessageTitle::notice());
         return;
     }
-    services.shell.open(path);
+    (void)services.shell.open(path);
 }
 
 void frmMain::mnuHelpSearchForHelpOn_Click() {
-    services.shell.open(ProgramFolder::file(QStringLiteral("help.doc")));
+    (void)services.shell.open(ProgramFolder::file(QStringLiteral("help.doc")));
 }
 
 void frmMain::update_Click() {

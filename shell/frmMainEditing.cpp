@@ -3,6 +3,8 @@
 
 #include "platform/core/ProgramFolder.h"
 #include "platform/richtext/RichTextBox.h"
+#include "platform/services/MessageTitles.h"
+#include "shell/EditorFont.h"
 #include "shell/Frmchayi.h"
 
 #include <QApplication>
@@ -17,8 +19,6 @@
 #include <QTimer>
 
 namespace {
-
-const QString kNotice = QStringLiteral("友情提示");
 
 // The text control that has the focus, other than the document, or null.
 QWidget* focusedTextControl(const RichTextBox& document) {
@@ -75,7 +75,7 @@ void frmMain::mnucut_Click() {
     }
     Rich1->setSelText(QString());
     Rich1->setSelColor(0);
-    Rich1->setSelFontName(QStringLiteral("宋体"));
+    Rich1->setSelFontName(EditorFont::family());
 }
 
 void frmMain::mnupaste_Click() {
@@ -144,7 +144,7 @@ bool frmMain::findAppendixPicture(const QString& name, QString& path) {
     if (QFileInfo::exists(path))
         return true;
     services.messageBox.show(QStringLiteral("文件 ") + name + QStringLiteral(" 丢失，请咨询作者！"),
-                             MsgBox::OkOnly | MsgBox::Information, kNotice);
+                             MsgBox::OkOnly | MsgBox::Information, MessageTitle::notice());
     return false;
 }
 
@@ -200,7 +200,7 @@ void frmMain::Rich1_Change() {
         if (!Rich1->text().isEmpty())
             return;
         const QSignalBlocker quiet(Rich1.get());
-        Rich1->setSelFontName(QStringLiteral("宋体"));
+        Rich1->setSelFontName(EditorFont::family());
         Rich1->setSelColor(0);
     });
 }

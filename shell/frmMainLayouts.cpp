@@ -13,6 +13,7 @@
 #include "platform/core/ProgramFolder.h"
 #include "platform/core/TextFile.h"
 #include "platform/richtext/RichTextBox.h"
+#include "platform/services/MessageTitles.h"
 #include "platform/word/WordApplication.h"
 #include "shell/ForeColor.h"
 #include "shell/Frmjincheng.h"
@@ -23,13 +24,13 @@
 #include <QMenu>
 
 namespace {
-const QString kNotice = QStringLiteral("友情提示");
-}
+const QString kTooLarge = QStringLiteral("当前标注文档太大，建议分成更多小文档继续处理！");
+} // namespace
 
 bool frmMain::annotateSelection(void (frmMain::*command)()) {
     const SelectedWord::Refusal refusal = SelectedWord::check(Rich1->selText());
     if (!refusal.prompt.isEmpty()) {
-        services.messageBox.show(refusal.prompt, refusal.style, kNotice);
+        services.messageBox.show(refusal.prompt, refusal.style, MessageTitle::notice());
         return false;
     }
     (this->*command)();
@@ -72,13 +73,14 @@ void frmMain::cmdself_Click() {
     const QString scanned = Recognition::scannedText(Rich1->text());
     ProgressReporter progress(progressWindow());
     EventYield events;
-    Recognition::run(scanned, ScanVariants::Appended(), Listword, List4, List5, progress, events);
+    if (!Recognition::run(scanned, ScanVariants::Appended(), Listword, List4, List5, progress, events))
+        services.messageBox.show(kTooLarge, MsgBox::Information, MessageTitle::notice());
     const InlineStyle style = InlineStyle::fromSettings(foreColor(Label5));
     AppendedLayout::append(*Rich1, List4, style, progress, events);
     if (Module1::useLucidaFont && !quitting)
-        HtmlPage::writeAndOpen(HtmlPage::header(Module1::phoneticFontSize, Module1::phoneticFontSize),
-                               AppendedLayout::pageBody(scanned, List4, style),
-                               QStringLiteral("</span></body></html>"), services.shell);
+        (void)HtmlPage::writeAndOpen(HtmlPage::header(Module1::phoneticFontSize, Module1::phoneticFontSize),
+                                     AppendedLayout::pageBody(scanned, List4, style),
+                                     QStringLiteral("</span></body></html>"), services.shell);
     Module1::stopAnnotateFlag = true;
     Module1::stopInsertFlag = true;
     progress.show(QStringLiteral("完成：100%"));
@@ -124,14 +126,14 @@ void frmMain::interlinear(bool up) {
         unlockAfterRun();
         services.messageBox.show(QStringLiteral("无法写入或读回工作文件“") + QDir::toNativeSeparators(path) +
                                      QStringLiteral("”，文档没有改动。"),
-                                 MsgBox::Critical, kNotice);
+                                 MsgBox::Critical, MessageTitle::notice());
         return;
     }
     bool tooMany = false;
     List3 = InterlinearLayout::textLines(*saved, tooMany);
     if (tooMany)
         services.messageBox.show(QStringLiteral("当前文档太大，建议分成更多小文档继续处理！"),
-                                 MsgBox::Information, kNotice);
+                                 MsgBox::Information, MessageTitle::notice());
     lineRun = std::make_unique<InterlinearLayout::Run>(Listword, progressWindow());
     const QString count = QString::number(List3.size());
     for (qsizetype k = 0; k < List3.size() && !quitting; ++k) {
@@ -148,15 +150,15 @@ void frmMain::interlinear(bool up) {
     InterlinearLayout::rebuild(*Rich1, List3, List31, up, foreColor(Label5));
     const int n1 = up ? Module1::phoneticFontSize : Module1::phoneticFontSize - 1;
     if (!up && Module1::useLucidaFont)
-        HtmlPage::writeAndOpen(HtmlPage::header(n1, Module1::phoneticFontSize),
-                               InterlinearLayout::pageBody(List3, List31, false),
-                               QStringLiteral("</body></html>"), services.shell);
+        (void)HtmlPage::writeAndOpen(HtmlPage::header(n1, Module1::phoneticFontSize),
+                                     InterlinearLayout::pageBody(List3, List31, false),
+                                     QStringLiteral("</body></html>"), services.shell);
     progressWindow().unload();
     unlockAfterRun();
     if (up && Module1::useLucidaFont)
-        HtmlPage::writeAndOpen(HtmlPage::header(n1, Module1::phoneticFontSize),
-                               InterlinearLayout::pageBody(List3, List31, true),
-                               QStringLiteral("</body></html>"), services.shell);
+        (void)HtmlPage::writeAndOpen(HtmlPage::header(n1, Module1::phoneticFontSize),
+                                     InterlinearLayout::pageBody(List3, List31, true),
+                                     QStringLiteral("</body></html>"), services.shell);
 }
 
 void frmMain::Command5_Click() {
@@ -171,8 +173,12 @@ void frmMain::exportToWord(bool transcriptionAbove) {
     const QString scanned = Recognition::scannedText(Rich1->text());
     ProgressReporter progress(progressWindow());
     EventYield events;
-    if (WordExport::run(*wordApp, scanned, transcriptionAbove, Listword, progress, events) > 0)
+    const WordExport::Written written =
+        WordExport::run(*wordApp, scanned, transcriptionAbove, Listword, progress, events);
+    if (written.fields > 0)
         Label5->setVisible(true);
+    if (written.tooMany)
+        services.messageBox.show(kTooLarge, MsgBox::Information, MessageTitle::notice());
     List4.clear();
     List5.clear();
     if (quitting) {
@@ -187,7 +193,7 @@ void frmMain::exportToWord(bool transcriptionAbove) {
     progressWindow().unload();
     if (!shown)
         services.messageBox.show(QStringLiteral("无法生成或打开WORD文档：") + error, MsgBox::Information,
-                                 kNotice);
+                                 MessageTitle::notice());
 }
 
 void frmMain::cmd4_Click() {

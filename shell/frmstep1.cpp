@@ -1,9 +1,11 @@
 #include "shell/frmstep1.h"
 
 #include "platform/core/ProgramFolder.h"
+#include "platform/services/MessageTitles.h"
 #include "platform/widgets/ClickableLabel.h"
 #include "shell/ForeColor.h"
 #include "shell/ProductSite.h"
+#include "shell/ProductTitle.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -29,7 +31,7 @@ frmstep1::frmstep1(Services services, const QString& lockPath, std::function<voi
     : QDialog(nullptr, Qt::SplashScreen), services(services), Timer1(new QTimer(this)),
       Frame1(new QFrame(this)), instance(lockPath), showMainWindow(std::move(showMainWindow)) {
     setObjectName(QStringLiteral("frmstep1"));
-    setWindowTitle(QStringLiteral("关于 英语Phonexa企业版"));
+    setWindowTitle(QStringLiteral("关于 ") + productTitle());
     setFont(QFont(QStringLiteral("宋体"), 10));
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setFrameShape(QFrame::Panel);
@@ -47,7 +49,7 @@ frmstep1::frmstep1(Services services, const QString& lockPath, std::function<voi
     image->setPixmap(QPixmap(ProgramFolder::file(QStringLiteral("phonexa.png")))
                          .scaled(96, 96, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     grid->addWidget(image, 0, 0, 3, 1, Qt::AlignTop);
-    QLabel* title = label(Frame1, QStringLiteral("Label16"), QStringLiteral("英语Phonexa企业版"));
+    QLabel* title = label(Frame1, QStringLiteral("Label16"), productTitle());
     QFont titleFont = title->font();
     titleFont.setPointSize(18);
     titleFont.setBold(true);
@@ -100,13 +102,12 @@ bool frmstep1::Form_Load() {
     case InstanceLock::Outcome::NotAFile:
         // Not a sign of a running instance: the user is told, and the program runs.
         services.messageBox.show(QStringLiteral("无法建立实例锁文件，该位置是一个文件夹：") + instance.path(),
-                                 MsgBox::Critical, QStringLiteral("友情提示"));
+                                 MsgBox::Critical, MessageTitle::notice());
         return true;
     case InstanceLock::Outcome::HeldByRunningInstance:
         break;
     }
-    services.messageBox.show(QStringLiteral("已经有实例在运行！"), MsgBox::Critical,
-                             QStringLiteral("友情提示"));
+    services.messageBox.show(QStringLiteral("已经有实例在运行！"), MsgBox::Critical, MessageTitle::notice());
     services.programExit.exit(0);
     return false;
 }
@@ -135,7 +136,7 @@ void frmstep1::Label12_MouseMove() {
 }
 
 void frmstep1::Label12_Click() {
-    services.shell.open(ProductSite::home());
+    (void)services.shell.open(ProductSite::home());
 }
 
 void frmstep1::showAbout(QWidget* owner) {

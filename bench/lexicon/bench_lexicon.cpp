@@ -182,13 +182,20 @@ int main() {
     fastSeconds = secondsSince(start);
     std::printf("LookupPhoneticFast uniform: %.0f lookups/s (no target)\n", kFastLookups / fastSeconds);
 
+    // The database as a text asks it: the first 200,000 words warm it, the next 200,000 are timed.
     constexpr int kDbLookups = 200000;
-    Module1::LookupPhoneticDb(probes[0]);
+    for (int i = 0; i < kDbLookups; ++i)
+        found += Module1::LookupPhoneticDb(*textWords[i]).size();
+    start = std::chrono::steady_clock::now();
+    for (int i = kDbLookups; i < 2 * kDbLookups; ++i)
+        found += Module1::LookupPhoneticDb(*textWords[i]).size();
+    double dbSeconds = secondsSince(start);
+    std::printf("LookupPhoneticDb warm: %.0f lookups/s (target >= 150000)\n", kDbLookups / dbSeconds);
     start = std::chrono::steady_clock::now();
     for (int i = 0; i < kDbLookups; ++i)
-        found += Module1::LookupPhoneticDb(probes[i % kEntries]).size();
-    const double dbSeconds = secondsSince(start);
-    std::printf("LookupPhoneticDb warm: %.0f lookups/s (target >= 150000)\n", kDbLookups / dbSeconds);
+        found += Module1::LookupPhoneticDb(probes[(i * 7919) % kEntries]).size();
+    dbSeconds = secondsSince(start);
+    std::printf("LookupPhoneticDb uniform: %.0f lookups/s (no target)\n", kDbLookups / dbSeconds);
 
     // Unknown words whose endings pass the most tries, each missing every stem.
     std::vector<QString> unknown;

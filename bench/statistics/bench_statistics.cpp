@@ -3,6 +3,7 @@
 #include "annotation/InlineLayout.h"
 #include "annotation/Progress.h"
 #include "annotation/Recognition.h"
+#include "bench/support/GeneratedText.h"
 #include "lexicon/Module1.h"
 #include "platform/core/EventYield.h"
 #include "platform/core/ProgramFolder.h"
@@ -27,38 +28,6 @@ namespace {
 struct NoSink final : ProgressSink {
     void setCaption(const QString&) override {}
 };
-
-// About 1 MB of text from the word list's plain words, half of the draws from the short, frequent
-// ones, with punctuation and paragraphs.
-QString generatedText(const WordList& list, QRandomGenerator& random) {
-    QStringList shortWords;
-    QStringList words;
-    for (qsizetype i = 0; i < list.count(); ++i) {
-        const QString& key = list.key(i);
-        if (key.isEmpty() || key.size() > 8 ||
-            !std::all_of(key.begin(), key.end(), [](QChar c) { return c >= u'a' && c <= u'z'; }))
-            continue;
-        words << key;
-        if (key.size() <= 4)
-            shortWords << key;
-    }
-    QString text;
-    text.reserve(1'050'000);
-    int inSentence = 0;
-    while (text.size() < 1'000'000) {
-        const QString& word = random.bounded(2) && !shortWords.isEmpty()
-                                  ? shortWords[random.bounded(shortWords.size())]
-                                  : words[random.bounded(words.size())];
-        text += inSentence == 0 ? word.left(1).toUpper() + word.mid(1) : word;
-        if (++inSentence > 8 + random.bounded(10)) {
-            text += random.bounded(6) == 0 ? QStringLiteral(".\r\n") : QStringLiteral(". ");
-            inSentence = 0;
-        } else {
-            text += random.bounded(12) == 0 ? QStringLiteral(", ") : QStringLiteral(" ");
-        }
-    }
-    return text;
-}
 
 double msOf(const std::function<void()>& run) {
     QElapsedTimer clock;

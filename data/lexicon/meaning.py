@@ -15,8 +15,9 @@ _SENSE_SEPARATOR = re.compile(r"\s*[,;，；]\s*")
 _NAME = ("人名", "地名", "姓氏")
 
 
-def short_meaning(translation):
-    """The short meaning, or "" when ECDICT gives only abbreviations, names or web glosses."""
+def short_meaning(translation, names=False):
+    """The short meaning, or "" when ECDICT gives only abbreviations, names or web glosses (names
+    count when asked for: the capitalised everyday words)."""
     general, domain, notes = [], [], []
     for line in _LINE_BREAK.split(translation):
         line = line.replace("|", " ").strip()
@@ -25,12 +26,14 @@ def short_meaning(translation):
             notes.append(note.group(1).replace(" ", ""))
             line = line[note.end():]
         line = _INLINE_NOTE.sub("", line).strip()
-        if not line or any(name in line for name in _NAME):
+        if not line or not names and any(name in line for name in _NAME):
             continue
         pos = _POS.match(line)
         tag = _DOMAIN.match(line[pos.end():] if pos else line)
         if tag:
-            if tag.group(1) != "网络":
+            if names and not general and tag.group(1) in ("经", "地名"):
+                general.append((pos.group(1) if pos else "n.") + " " + line[(pos.end() if pos else 0) + tag.end():])
+            elif tag.group(1) != "网络":
                 domain.append((pos.group(1) if pos else "") + line[(pos.end() if pos else 0) + tag.end():])
             continue
         general.append(line)
@@ -42,6 +45,12 @@ def short_meaning(translation):
     if not lines:
         return notes[0] if notes and not general else ""
     return _fit([_senses(line) for line in lines[:MAX_LINES]])
+
+
+def joined(first, second):
+    """Two meanings as one, the second left off when both do not fit."""
+    both = f"{first}；{second}"
+    return both if len(both) <= MAX_LENGTH else first
 
 
 def is_abbreviation(translation):

@@ -224,16 +224,16 @@ def syllables(code):
 
 # The words whose a before n and a consonant is the long a of RP (dance dB:ns); espeak-ng also gives
 # it to many others (frantic, panther), where ECDICT's short a is right.
-_BROAD_A = re.compile(r"branch|chanc|danc|grant|plant|chant|hanc|vanc|slant|askance|tranc|pranc|stanc|"
+BROAD_A = re.compile(r"branch|chanc|danc|grant|plant|chant|hanc|vanc|slant|askance|tranc|pranc|stanc|"
                       r"sland|mand|lanc|glanc|blanch|can't|shan't|answer")
 
 
 def short_a(word, code, readings):
     """The code with A for espeak-ng's B: before n, where ECDICT reads A and the word is not one of
     the long-a words."""
-    if "B:n" not in code or _BROAD_A.search(word):
+    if not re.search(r"B:n(?![iueAEQCBaZ])", code) or BROAD_A.search(word):
         return code
-    short = code.replace("B:n", "An")
+    short = re.sub(r"B:n(?![iueAEQCBaZ])", "An", code)
     return short if any(_sounds(r) == _sounds(short) for r in readings) else code
 
 

@@ -4,22 +4,31 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDialog>
+#include <QMessageBox>
 
-namespace {
-
-// "Text (*.txt)|*.txt|All|*.*" to Qt's "Text (*.txt) (*.txt);;All (*.*)".
-QStringList qtFilters(const QString& filter) {
+QStringList qtNameFilters(const QString& filter) {
     const QStringList parts = filter.split(u'|');
     QStringList out;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        QString patterns = parts[i + 1];
-        patterns.replace(u';', u' ');
-        out.append(parts[i] + QStringLiteral(" (") + patterns + u')');
+        const QString& raw = parts[i + 1];
+        const QString spaced = QString(raw).replace(u';', u' ');
+        QString name = parts[i].trimmed();
+        for (const QString& shown : {QStringLiteral("(") + raw + u')', QStringLiteral("(") + spaced + u')'}) {
+            if (name.endsWith(shown)) {
+                name = name.chopped(shown.size()).trimmed();
+                break;
+            }
+        }
+        out.append(name + QStringLiteral(" (") + spaced + u')');
     }
     return out;
 }
+
+namespace {
 
 bool runFileDialog(FileDialogRequest& request, QFileDialog::AcceptMode mode) {
     QFileDialog dialog(QApplication::activeWindow(), request.title, request.initialDir);
@@ -27,21 +36,41 @@ bool runFileDialog(FileDialogRequest& request, QFileDialog::AcceptMode mode) {
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     // The callers ask their own overwrite question.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    const QStringList filters = qtFilters(request.filter);
+    const QStringList filters = qtNameFilters(request.filter);
     if (!filters.isEmpty()) {
         dialog.setNameFilters(filters);
         dialog.selectNameFilter(filters.value(qBound(1, request.filterIndex, int(filters.size())) - 1));
     }
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return false;
-    request.fileName = dialog.selectedFiles().constFirst();
-    request.filterIndex = int(filters.indexOf(dialog.selectedNameFilter())) + 1;
-    return true;
+    for (;;) {
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return false;
+        const QString chosen = dialog.selectedFiles().constFirst();
+        if (const QString refusal = fileDialogRefusal(chosen, request.flags); !refusal.isEmpty()) {
+            QMessageBox::warning(&dialog, request.title, refusal);
+            continue;
+        }
+        request.fileName = chosen;
+        request.filterIndex = int(filters.indexOf(dialog.selectedNameFilter())) + 1;
+        return true;
+    }
 }
 
 } // namespace
+
+QString fileDialogRefusal(const QString& path, int flags) {
+    const QFileInfo info(path);
+    if ((flags & FileDialogFlag::PathMustExist) && !info.dir().exists())
+        return QStringLiteral("路径不存在：") + QDir::toNativeSeparators(info.absolutePath());
+    if ((flags & FileDialogFlag::FileMustExist) && !info.exists())
+        return QStringLiteral("文件不存在：") + QDir::toNativeSeparators(path);
+    // Without write permission for its owner the file counts as read-only, even to a user who may write it.
+    if ((flags & FileDialogFlag::NoReadOnlyReturn) && info.exists() &&
+        (!info.isWritable() || !info.permission(QFile::WriteOwner)))
+        return QStringLiteral("文件是只读的：") + QDir::toNativeSeparators(path);
+    return {};
+}
 
 bool QtCommonDialog::showOpen(FileDialogRequest& request) {
     return runFileDialog(request, QFileDialog::AcceptOpen);

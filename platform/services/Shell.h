@@ -8,7 +8,7 @@ class Shell {
 public:
     virtual ~Shell() = default;
     // Opens a file path or URL with its default program; false when nothing could open it.
-    virtual bool open(const QString& target) = 0;
+    [[nodiscard]] virtual bool open(const QString& target) = 0;
     // Starts a program detached; false when it could not be started.
     virtual bool startProgram(const QString& program, const QStringList& arguments = {}) = 0;
 };

@@ -1,12 +1,15 @@
 #include "platform/word/DocxWriter.h"
 
+#include "platform/services/BgrColor.h"
+
 #include <zip.h>
 
 #include <QFile>
+#include <QXmlStreamWriter>
 
 #include <algorithm>
-#include <map>
-#include <vector>
+#include <cstring>
+#include <memory>
 
 namespace {
 
@@ -15,144 +18,158 @@ using Kind = WordDocument::Kind;
 
 // Size Word gives text without a size of its own, in half points.
 constexpr int kDefaultHalfPoints = 20;
+// Cells turned into markup per step of the stream.
+constexpr std::size_t kCellsPerStep = 4096;
 
 bool isXmlChar(char32_t c) {
     return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD) ||
            (c >= 0x10000 && c <= 0x10FFFF);
 }
 
-void appendUtf8(QByteArray& out, char32_t c) {
-    if (c < 0x80) {
-        out += char(c);
-    } else if (c < 0x800) {
-        out += char(0xC0 | (c >> 6));
-        out += char(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += char(0xE0 | (c >> 12));
-        out += char(0x80 | ((c >> 6) & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    } else {
-        out += char(0xF0 | (c >> 18));
-        out += char(0x80 | ((c >> 12) & 0x3F));
-        out += char(0x80 | ((c >> 6) & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    }
-}
-
-void appendEscaped(QByteArray& out, char32_t c) {
-    switch (c) {
-    case '&':
-        out += "&amp;";
-        break;
-    case '<':
-        out += "&lt;";
-        break;
-    case '>':
-        out += "&gt;";
-        break;
-    case '"':
-        out += "&quot;";
-        break;
-    default:
-        appendUtf8(out, c);
-    }
-}
-
-// Characters that XML can hold, surrogate pairs joined; lone surrogates and control codes are dropped.
-template <typename Emit> void forEachXmlChar(QStringView text, Emit consume) {
+// The characters that XML can hold: surrogate pairs kept, lone surrogates and control codes dropped.
+QString xmlText(QStringView text) {
+    QString out;
+    out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
-        char32_t c = text[i].unicode();
-        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            c = QChar::surrogateToUcs4(char16_t(c), text[++i].unicode());
-        if (isXmlChar(c))
-            consume(c);
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            out += c;
+            out += text[++i];
+        } else if (!c.isSurrogate() && isXmlChar(c.unicode())) {
+            out += c;
+        }
     }
-}
-
-QByteArray escaped(QStringView text) {
-    QByteArray out;
-    forEachXmlChar(text, [&](char32_t c) { appendEscaped(out, c); });
     return out;
 }
 
-QByteArray runProperties(const WordFont& f) {
-    QByteArray p;
-    if (!f.name.isEmpty()) {
-        const QByteArray n = escaped(f.name);
-        p += "<w:rFonts w:ascii=\"" + n + "\" w:hAnsi=\"" + n + "\" w:eastAsia=\"" + n + "\" w:cs=\"" + n +
-             "\"/>";
-    }
-    if (f.color) {
-        const int c = *f.color;
-        p += "<w:color w:val=\"" +
-             QByteArray::number((c & 0xFF) << 16 | (c & 0xFF00) | ((c >> 16) & 0xFF), 16)
-                 .rightJustified(6, '0')
-                 .toUpper() +
-             "\"/>";
-    }
-    if (f.halfPoints > 0) {
-        const QByteArray h = QByteArray::number(f.halfPoints);
-        p += "<w:sz w:val=\"" + h + "\"/><w:szCs w:val=\"" + h + "\"/>";
-    }
-    return p.isEmpty() ? p : "<w:rPr>" + p + "</w:rPr>";
+QString styleId(int font) {
+    return u'F' + QString::number(font);
 }
 
+// The attribute values of a format, made once.
+struct FormatText {
+    explicit FormatText(const WordFont& f)
+        : name(xmlText(f.name)), color(f.color ? bgrToQColor(*f.color).name().mid(1).toUpper() : QString()),
+          halfPoints(f.halfPoints > 0 ? QString::number(f.halfPoints) : QString()) {}
+    QString name;       // empty: no font name of its own
+    QString color;      // RRGGBB; empty: no colour of its own
+    QString halfPoints; // empty: no size of its own
+};
+
+void writeFormat(QXmlStreamWriter& xml, const FormatText& f) {
+    static const QString scripts[] = {QStringLiteral("w:ascii"), QStringLiteral("w:hAnsi"),
+                                      QStringLiteral("w:eastAsia"), QStringLiteral("w:cs")};
+    const QString value = QStringLiteral("w:val");
+    xml.writeStartElement(QStringLiteral("w:rPr"));
+    if (!f.name.isEmpty()) {
+        xml.writeEmptyElement(QStringLiteral("w:rFonts"));
+        for (const QString& script : scripts)
+            xml.writeAttribute(script, f.name);
+    }
+    if (!f.color.isEmpty()) {
+        xml.writeEmptyElement(QStringLiteral("w:color"));
+        xml.writeAttribute(value, f.color);
+    }
+    if (!f.halfPoints.isEmpty()) {
+        xml.writeEmptyElement(QStringLiteral("w:sz"));
+        xml.writeAttribute(value, f.halfPoints);
+        xml.writeEmptyElement(QStringLiteral("w:szCs"));
+        xml.writeAttribute(value, f.halfPoints);
+    }
+    xml.writeEndElement();
+}
+
+const char kDeclaration[] = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n";
+const char kMainNamespace[] = "http://schemas.openxmlformats.org/wordprocessingml/2006/main";
+
+// The markup of word/document.xml, made a step at a time.
 class BodyWriter {
 public:
-    explicit BodyWriter(const WordDocument& d) : doc(d) {}
-
-    QByteArray write() {
-        out.reserve(qsizetype(doc.length()) * 12);
-        out += "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
-               "<w:document xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\">"
-               "<w:body><w:p>";
-        const auto& cells = doc.cells();
-        for (std::size_t i = 0; i < cells.size(); ++i) {
-            const Cell& c = cells[i];
-            if (c.kind == Kind::FieldBegin) {
-                closeRun();
-                out += "<w:r><w:fldChar w:fldCharType=\"begin\"/></w:r>";
-                ++codeDepth;
-            } else if (c.kind == Kind::FieldEnd) {
-                closeRun();
-                --codeDepth;
-                out += "<w:r><w:fldChar w:fldCharType=\"separate\"/></w:r>";
-                writeResult(doc.fieldResult(int(c.value)));
-                out += "<w:r><w:fldChar w:fldCharType=\"end\"/></w:r>";
-            } else if (c.ch == u'\r' || c.ch == u'\n') {
-                closeRun();
-                out += "</w:p><w:p>";
-                if (c.ch == u'\r' && i + 1 < cells.size() && cells[i + 1].kind == Kind::Text &&
-                    cells[i + 1].ch == u'\n')
-                    ++i;
-            } else {
-                char32_t ch = c.ch;
-                if (QChar::isHighSurrogate(ch) && i + 1 < cells.size() && cells[i + 1].kind == Kind::Text &&
-                    QChar::isLowSurrogate(cells[i + 1].ch))
-                    ch = QChar::surrogateToUcs4(c.ch, cells[++i].ch);
-                if (!isXmlChar(ch))
-                    continue;
-                openRun(int(c.value), codeDepth > 0);
-                if (ch == u'\t') {
-                    closeText();
-                    out += "<w:tab/>";
-                } else {
-                    openText();
-                    appendEscaped(out, ch);
-                }
-            }
+    explicit BodyWriter(const WordDocument& d) : doc(d), xml(&markup) {
+        // Written to a string the writer declares no encoding; the archive holds UTF-8.
+        out = kDeclaration;
+        xml.writeStartElement(QStringLiteral("w:document"));
+        xml.writeAttribute(QStringLiteral("xmlns:w"), QString::fromLatin1(kMainNamespace));
+        xml.writeStartElement(QStringLiteral("w:body"));
+        xml.writeStartElement(QStringLiteral("w:p"));
+        for (int font = 0; font < doc.fontCount(); ++font) {
+            formats.emplace_back(doc.font(font));
+            ids.push_back(styleId(font));
         }
-        closeRun();
-        out += "</w:p><w:sectPr/></w:body></w:document>";
-        return out;
+    }
+
+    QByteArray& output() { return out; }
+    bool finished() const { return done; }
+
+    // Writes the markup of the next cells, and the end of the document after the last.
+    void step() {
+        const auto& cells = doc.cells();
+        const std::size_t stop = std::min(cells.size(), next + kCellsPerStep);
+        while (next < stop)
+            writeCell(cells);
+        if (next == cells.size() && !done) {
+            closeRun();
+            xml.writeEndElement(); // w:p
+            xml.writeEmptyElement(QStringLiteral("w:sectPr"));
+            xml.writeEndDocument();
+            done = true;
+        }
+        out += markup.toUtf8();
+        markup.clear();
     }
 
 private:
-    const QByteArray& properties(int font) {
-        auto it = propertyCache.find(font);
-        if (it == propertyCache.end())
-            it = propertyCache.emplace(font, runProperties(doc.font(font))).first;
-        return it->second;
+    void writeCell(const std::vector<Cell>& cells) {
+        const Cell& c = cells[next++];
+        if (c.kind == Kind::FieldBegin) {
+            closeRun();
+            fieldChar(QStringLiteral("begin"));
+            ++codeDepth;
+        } else if (c.kind == Kind::FieldEnd) {
+            closeRun();
+            --codeDepth;
+            fieldChar(QStringLiteral("separate"));
+            writeResult(doc.fieldResult(int(c.value)));
+            fieldChar(QStringLiteral("end"));
+        } else if (c.ch == u'\r' || c.ch == u'\n') {
+            closeRun();
+            xml.writeEndElement();
+            xml.writeStartElement(QStringLiteral("w:p"));
+            if (c.ch == u'\r' && next < cells.size() && cells[next].kind == Kind::Text &&
+                cells[next].ch == u'\n')
+                ++next;
+        } else if (c.ch == u'\t') {
+            openRun(int(c.value));
+            closeText();
+            xml.writeEmptyElement(QStringLiteral("w:tab"));
+        } else if (QChar::isHighSurrogate(c.ch)) {
+            if (next < cells.size() && cells[next].kind == Kind::Text &&
+                QChar::isLowSurrogate(cells[next].ch)) {
+                openRun(int(c.value));
+                text += QChar(c.ch);
+                text += QChar(cells[next++].ch);
+            }
+        } else if (!QChar::isSurrogate(c.ch) && isXmlChar(c.ch)) {
+            openRun(int(c.value));
+            text += QChar(c.ch);
+        }
+    }
+
+    void fieldChar(const QString& type) {
+        xml.writeStartElement(QStringLiteral("w:r"));
+        xml.writeEmptyElement(QStringLiteral("w:fldChar"));
+        xml.writeAttribute(QStringLiteral("w:fldCharType"), type);
+        xml.writeEndElement();
+    }
+
+    // A run's format is a character style of its own, so its properties are written once.
+    void properties(int font) {
+        if (doc.font(font) == WordFont())
+            return;
+        xml.writeStartElement(QStringLiteral("w:rPr"));
+        xml.writeEmptyElement(QStringLiteral("w:rStyle"));
+        xml.writeAttribute(QStringLiteral("w:val"), ids[std::size_t(font)]);
+        xml.writeEndElement();
     }
 
     int halfPoints(int font) const {
@@ -160,95 +177,178 @@ private:
         return h > 0 ? h : kDefaultHalfPoints;
     }
 
-    void openRun(int font, bool code) {
-        if (runOpen && runFont == font && runIsCode == code)
+    // Text of a run goes out when the run ends, so that one call escapes all of it.
+    void openRun(int font) {
+        if (runOpen && runFont == font)
             return;
         closeRun();
-        out += "<w:r>";
-        out += properties(font);
+        xml.writeStartElement(QStringLiteral("w:r"));
+        properties(font);
         runOpen = true;
         runFont = font;
-        runIsCode = code;
-    }
-
-    void openText() {
-        if (textOpen)
-            return;
-        out += runIsCode ? "<w:instrText xml:space=\"preserve\">" : "<w:t xml:space=\"preserve\">";
-        textOpen = true;
     }
 
     void closeText() {
-        if (!textOpen)
+        if (text.isEmpty())
             return;
-        out += runIsCode ? "</w:instrText>" : "</w:t>";
-        textOpen = false;
+        writeText(codeDepth > 0 ? QStringLiteral("w:instrText") : QStringLiteral("w:t"), text);
+        text.clear();
+    }
+
+    // Blanks at either end of a text are kept only when the element says so.
+    void writeText(const QString& element, const QString& characters) {
+        xml.writeStartElement(element);
+        if (characters.startsWith(u' ') || characters.endsWith(u' '))
+            xml.writeAttribute(QStringLiteral("xml:space"), QStringLiteral("preserve"));
+        xml.writeCharacters(characters);
+        xml.writeEndElement();
     }
 
     void closeRun() {
         if (!runOpen)
             return;
         closeText();
-        out += "</w:r>";
+        xml.writeEndElement();
         runOpen = false;
     }
 
-    void writeRun(const WordRun& run) {
-        out += "<w:r>";
-        out += properties(run.font);
-        out += "<w:t xml:space=\"preserve\">";
-        forEachXmlChar(run.text, [&](char32_t c) { appendEscaped(out, c); });
-        out += "</w:t></w:r>";
+    // Word processors other than Word ignore the character style of ruby text, so its run takes
+    // the format itself.
+    void writeRuns(const std::vector<WordRun>& runs, bool rubyText) {
+        for (const WordRun& run : runs) {
+            xml.writeStartElement(QStringLiteral("w:r"));
+            if (rubyText && !(doc.font(run.font) == WordFont()))
+                writeFormat(xml, formats[std::size_t(run.font)]);
+            else
+                properties(run.font);
+            writeText(QStringLiteral("w:t"), xmlText(run.text));
+            xml.writeEndElement();
+        }
     }
 
-    // Ruby text is one run in word processors that read rubies, so the top line takes the format
-    // that most of its characters have.
+    void rubyProperty(const QString& name, int value) {
+        xml.writeEmptyElement(name);
+        xml.writeAttribute(QStringLiteral("w:val"), QString::number(value));
+    }
+
+    // The format of the top line. Word processors other than Word keep only one run of ruby text, so
+    // the line goes out as one run, in the format of its longest run that has a format of its own: a
+    // transcription's, not that of the brackets around it, however short the transcription.
+    int topFont(const std::vector<WordRun>& top) const {
+        int font = 0;
+        qsizetype longest = 0;
+        for (const WordRun& run : top) {
+            if (run.text.size() > longest && !(doc.font(run.font) == WordFont())) {
+                longest = run.text.size();
+                font = run.font;
+            }
+        }
+        return font;
+    }
+
+    // The first line as ruby text over the second.
     void writeResult(const WordFieldResult& result) {
         if (!result.stacked)
             return;
-        WordRun top;
-        std::vector<std::pair<int, qsizetype>> weight; // font, characters; a field has few fonts
-        for (const WordRun& run : result.top) {
+        WordRun top{QString(), topFont(result.top)};
+        for (const WordRun& run : result.top)
             top.text += run.text;
-            auto it =
-                std::find_if(weight.begin(), weight.end(), [&](auto& w) { return w.first == run.font; });
-            if (it == weight.end())
-                weight.emplace_back(run.font, run.text.size());
-            else
-                it->second += run.text.size();
-        }
-        qsizetype most = -1;
-        for (const auto& [font, count] : weight) {
-            if (count > most) {
-                most = count;
-                top.font = font;
-            }
-        }
         int baseHalfPoints = kDefaultHalfPoints;
         for (const WordRun& run : result.bottom)
             baseHalfPoints = std::max(baseHalfPoints, halfPoints(run.font));
-        out += "<w:r><w:ruby><w:rubyPr><w:rubyAlign w:val=\"center\"/><w:hps w:val=\"";
-        out += QByteArray::number(halfPoints(top.font));
-        out += "\"/><w:hpsRaise w:val=\"";
-        out += QByteArray::number(std::max(0, baseHalfPoints - 2));
-        out += "\"/><w:hpsBaseText w:val=\"";
-        out += QByteArray::number(baseHalfPoints);
-        out += "\"/><w:lid w:val=\"en-US\"/></w:rubyPr><w:rt>";
-        writeRun(top);
-        out += "</w:rt><w:rubyBase>";
-        for (const WordRun& run : result.bottom)
-            writeRun(run);
-        out += "</w:rubyBase></w:ruby></w:r>";
+        xml.writeStartElement(QStringLiteral("w:r"));
+        xml.writeStartElement(QStringLiteral("w:ruby"));
+        xml.writeStartElement(QStringLiteral("w:rubyPr"));
+        xml.writeEmptyElement(QStringLiteral("w:rubyAlign"));
+        xml.writeAttribute(QStringLiteral("w:val"), QStringLiteral("center"));
+        rubyProperty(QStringLiteral("w:hps"), halfPoints(top.font));
+        rubyProperty(QStringLiteral("w:hpsRaise"), std::max(0, baseHalfPoints - 2));
+        rubyProperty(QStringLiteral("w:hpsBaseText"), baseHalfPoints);
+        xml.writeEmptyElement(QStringLiteral("w:lid"));
+        xml.writeAttribute(QStringLiteral("w:val"), QStringLiteral("en-US"));
+        xml.writeEndElement();
+        xml.writeStartElement(QStringLiteral("w:rt"));
+        writeRuns({top}, true);
+        xml.writeEndElement();
+        xml.writeStartElement(QStringLiteral("w:rubyBase"));
+        writeRuns(result.bottom, false);
+        xml.writeEndElement();
+        xml.writeEndElement();
+        xml.writeEndElement();
     }
 
     const WordDocument& doc;
+    std::vector<FormatText> formats; // by font index
+    std::vector<QString> ids;        // style ids by font index
+    QString markup;
     QByteArray out;
-    std::map<int, QByteArray> propertyCache;
+    QXmlStreamWriter xml;
+    std::size_t next = 0;
+    QString text;
     int codeDepth = 0;
     bool runOpen = false;
-    bool textOpen = false;
     int runFont = 0;
-    bool runIsCode = false;
+    bool done = false;
+};
+
+// word/document.xml as a source the archive reads while it writes, so the markup is never whole
+// in memory.
+class BodySource {
+public:
+    explicit BodySource(const WordDocument& d) : doc(d) { zip_error_init(&error); }
+    ~BodySource() { zip_error_fini(&error); }
+
+    static zip_int64_t callback(void* state, void* data, zip_uint64_t length, zip_source_cmd_t command) {
+        return static_cast<BodySource*>(state)->handle(data, length, command);
+    }
+
+private:
+    zip_int64_t handle(void* data, zip_uint64_t length, zip_source_cmd_t command) {
+        switch (command) {
+        case ZIP_SOURCE_OPEN:
+            writer = std::make_unique<BodyWriter>(doc);
+            taken = 0;
+            return 0;
+        case ZIP_SOURCE_READ:
+            return read(static_cast<char*>(data), length);
+        case ZIP_SOURCE_CLOSE:
+            writer.reset();
+            return 0;
+        case ZIP_SOURCE_STAT:
+            zip_stat_init(static_cast<zip_stat_t*>(data));
+            return sizeof(zip_stat_t);
+        case ZIP_SOURCE_ERROR:
+            return zip_error_to_data(&error, data, length);
+        case ZIP_SOURCE_FREE:
+            delete this;
+            return 0;
+        case ZIP_SOURCE_SUPPORTS:
+            return zip_source_make_command_bitmap(ZIP_SOURCE_OPEN, ZIP_SOURCE_READ, ZIP_SOURCE_CLOSE,
+                                                  ZIP_SOURCE_STAT, ZIP_SOURCE_ERROR, ZIP_SOURCE_FREE, -1);
+        default:
+            zip_error_set(&error, ZIP_ER_OPNOTSUPP, 0);
+            return -1;
+        }
+    }
+
+    zip_int64_t read(char* data, zip_uint64_t length) {
+        QByteArray& out = writer->output();
+        if (zip_uint64_t(out.size() - taken) < length) {
+            out.remove(0, taken);
+            taken = 0;
+            while (zip_uint64_t(out.size()) < length && !writer->finished())
+                writer->step();
+        }
+        const auto n = qsizetype(std::min<zip_uint64_t>(length, zip_uint64_t(out.size() - taken)));
+        std::memcpy(data, out.constData() + taken, std::size_t(n));
+        taken += n;
+        return n;
+    }
+
+    const WordDocument& doc;
+    std::unique_ptr<BodyWriter> writer;
+    qsizetype taken = 0;
+    zip_error_t error;
 };
 
 const char kContentTypes[] =
@@ -258,7 +358,17 @@ const char kContentTypes[] =
     "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
     "<Override PartName=\"/word/document.xml\" "
     "ContentType=\"application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml\"/>"
+    "<Override PartName=\"/word/styles.xml\" "
+    "ContentType=\"application/vnd.openxmlformats-officedocument.wordprocessingml.styles+xml\"/>"
     "</Types>";
+
+const char kDocumentRelationships[] =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+    "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+    "<Relationship Id=\"rId1\" "
+    "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles\" "
+    "Target=\"styles.xml\"/>"
+    "</Relationships>";
 
 const char kRelationships[] =
     "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
@@ -273,14 +383,47 @@ void setError(QString* error, const QString& text) {
         *error = text;
 }
 
+// Adds a part, deflated at the fastest level: the markup repeats itself, so even that packs it well.
+bool addPart(zip_t* archive, const char* name, zip_source_t* source) {
+    if (!source)
+        return false;
+    const zip_int64_t index = zip_file_add(archive, name, source, ZIP_FL_OVERWRITE | ZIP_FL_ENC_UTF_8);
+    if (index < 0) {
+        zip_source_free(source);
+        return false;
+    }
+    return zip_set_file_compression(archive, zip_uint64_t(index), ZIP_CM_DEFLATE, 1) == 0;
+}
+
 } // namespace
 
+QByteArray stylesXml(const WordDocument& document) {
+    QString markup;
+    QXmlStreamWriter xml(&markup);
+    xml.writeStartElement(QStringLiteral("w:styles"));
+    xml.writeAttribute(QStringLiteral("xmlns:w"), QString::fromLatin1(kMainNamespace));
+    for (int font = 1; font < document.fontCount(); ++font) {
+        xml.writeStartElement(QStringLiteral("w:style"));
+        xml.writeAttribute(QStringLiteral("w:type"), QStringLiteral("character"));
+        xml.writeAttribute(QStringLiteral("w:customStyle"), QStringLiteral("1"));
+        xml.writeAttribute(QStringLiteral("w:styleId"), styleId(font));
+        xml.writeEmptyElement(QStringLiteral("w:name"));
+        xml.writeAttribute(QStringLiteral("w:val"), styleId(font));
+        writeFormat(xml, FormatText(document.font(font)));
+        xml.writeEndElement();
+    }
+    xml.writeEndDocument();
+    return kDeclaration + markup.toUtf8();
+}
+
 QByteArray documentXml(const WordDocument& document) {
-    return BodyWriter(document).write();
+    BodyWriter writer(document);
+    while (!writer.finished())
+        writer.step();
+    return writer.output();
 }
 
 bool writeDocx(const WordDocument& document, const QString& path, QString* error) {
-    const QByteArray body = documentXml(document);
     const QByteArray nativePath = QFile::encodeName(path);
     int code = 0;
     zip_t* archive = zip_open(nativePath.constData(), ZIP_CREATE | ZIP_TRUNCATE, &code);
@@ -291,24 +434,27 @@ bool writeDocx(const WordDocument& document, const QString& path, QString* error
         zip_error_fini(&e);
         return false;
     }
-    const std::pair<const char*, QByteArrayView> parts[] = {
+    auto* body = new BodySource(document);
+    zip_source_t* bodySource = zip_source_function(archive, &BodySource::callback, body);
+    if (!bodySource)
+        delete body;
+    const QByteArray styles = stylesXml(document);
+    const std::pair<const char*, QByteArrayView> fixed[] = {
         {"[Content_Types].xml", QByteArrayView(kContentTypes, sizeof kContentTypes - 1)},
         {"_rels/.rels", QByteArrayView(kRelationships, sizeof kRelationships - 1)},
-        {"word/document.xml", QByteArrayView(body)},
+        {"word/_rels/document.xml.rels",
+         QByteArrayView(kDocumentRelationships, sizeof kDocumentRelationships - 1)},
+        {"word/styles.xml", QByteArrayView(styles)},
     };
-    for (const auto& [name, data] : parts) {
-        zip_source_t* source = zip_source_buffer(archive, data.data(), zip_uint64_t(data.size()), 0);
-        const zip_int64_t index = source ? zip_file_add(archive, name, source, ZIP_FL_OVERWRITE) : -1;
-        // Fast deflate: the markup repeats itself, so even the lightest level packs it well.
-        if (index < 0 || zip_set_file_compression(archive, zip_uint64_t(index), ZIP_CM_DEFLATE, 1) < 0) {
-            if (source && index < 0)
-                zip_source_free(source);
-            setError(error, QString::fromLocal8Bit(zip_strerror(archive)));
-            zip_discard(archive);
-            return false;
-        }
-    }
-    if (zip_close(archive) < 0) {
+    bool added = true;
+    for (const auto& [name, data] : fixed)
+        added = added &&
+                addPart(archive, name, zip_source_buffer(archive, data.data(), zip_uint64_t(data.size()), 0));
+    if (added)
+        added = addPart(archive, "word/document.xml", bodySource);
+    else if (bodySource)
+        zip_source_free(bodySource);
+    if (!added || zip_close(archive) < 0) {
         setError(error, QString::fromLocal8Bit(zip_strerror(archive)));
         zip_discard(archive);
         return false;

@@ -3,6 +3,8 @@
 #include "platform/services/Shell.h"
 #include "platform/word/DocxWriter.h"
 
+#include <QFile>
+
 WordApplication::WordApplication(Shell& shellService) : shell(shellService) {}
 
 void WordApplication::addDocument() {
@@ -37,15 +39,26 @@ bool WordApplication::showDocuments(QString* error) {
         if (!writeDocx(*open.document, path, &reason)) {
             if (error)
                 *error = path + QStringLiteral(": ") + reason;
+            dropFolderIfUnused();
             return false;
         }
         if (!shell.open(path)) {
             if (error)
                 *error = path;
+            QFile::remove(path);
+            dropFolderIfUnused();
             return false;
         }
+        handedOver = true;
     }
     return true;
+}
+
+void WordApplication::dropFolderIfUnused() {
+    if (handedOver)
+        return;
+    folder->remove();
+    folder.reset();
 }
 
 void WordApplication::quit() {
@@ -54,4 +67,5 @@ void WordApplication::quit() {
     if (folder)
         folder->remove();
     folder.reset();
+    handedOver = false;
 }

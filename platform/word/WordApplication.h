@@ -32,7 +32,8 @@ public:
 
     // While visible, writes every document as a .docx into the application's own folder and opens
     // it with the desktop's word processor. False, with the reason, when a file cannot be written or
-    // opened. The folder outlives the application, as the word processor keeps using the files.
+    // opened; the copy that failed is removed, and so is the folder while it holds no opened file.
+    // The folder outlives the application, as the word processor keeps using the files.
     bool showDocuments(QString* error = nullptr);
     // Closes every document without saving: their files are removed.
     void quit();
@@ -44,9 +45,12 @@ private:
         int number;
     };
 
+    void dropFolderIfUnused();
+
     Shell& shell;
     std::vector<Open> documents;
     std::unique_ptr<QTemporaryDir> folder;
     int documentsMade = 0;
     bool shown = false;
+    bool handedOver = false; // a file in the folder was given to the word processor
 };

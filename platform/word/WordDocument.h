@@ -61,6 +61,8 @@ public:
     int length() const { return int(content.size()); }
     const std::vector<Cell>& cells() const { return content; }
     const WordFont& font(int index) const { return fontTable[std::size_t(index)]; }
+    // Formats in the font table; index 0 is the default format.
+    int fontCount() const { return int(fontTable.size()); }
     const WordFieldResult& fieldResult(int field) const { return results[std::size_t(field)]; }
 
     // The characters of a range, field marks included.

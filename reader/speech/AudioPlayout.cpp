@@ -39,30 +39,37 @@ bool AudioPlayout::supports(const AudioFormat& f) const {
 void AudioPlayout::start(const AudioFormat& f) {
     stop();
     format = f;
-    running = true;
+    // A sink may run the event loop while it starts; it becomes this object's only once it runs.
+    std::unique_ptr<QAudioSink> fresh;
+    QIODevice* freshIo = nullptr;
     const QAudioDevice d = currentDevice();
     if (!d.isNull() && d.isFormatSupported(qtFormat(f))) {
-        sink = std::make_unique<QAudioSink>(d, qtFormat(f));
-        sink->setBufferSize(f.bytesPerSecond() * kBufferMs / 1000);
-        io = sink->start();
-        if (!io || sink->error() != QAudio::NoError) {
-            sink.reset();
-            io = nullptr;
+        fresh = std::make_unique<QAudioSink>(d, qtFormat(f));
+        fresh->setBufferSize(f.bytesPerSecond() * kBufferMs / 1000);
+        freshIo = fresh->start();
+        if (!freshIo || fresh->error() != QAudio::NoError) {
+            fresh.reset();
+            freshIo = nullptr;
         } else if (paused) {
-            sink->suspend();
+            fresh->suspend();
         }
     }
+    stop();
+    sink = std::move(fresh);
+    io = freshIo;
+    running = true;
     clock.start();
 }
 
 void AudioPlayout::stop() {
-    if (sink)
-        sink->stop();
-    sink.reset();
+    // Stopping a sink may run the event loop: this object is stopped before that.
+    std::unique_ptr<QAudioSink> old = std::move(sink);
     io = nullptr;
     written = 0;
     heardMs = 0;
     running = false;
+    if (old)
+        old->stop();
 }
 
 qint64 AudioPlayout::clockBytes() const {

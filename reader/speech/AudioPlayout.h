@@ -23,7 +23,8 @@ public:
     void setDevice(const QAudioDevice& device);
     bool supports(const AudioFormat& format) const;
 
-    // Begins a new run in the format; what the previous run still held is dropped.
+    // Begins a new run in the format; what the previous run still held is dropped. Starting and
+    // stopping may run the event loop.
     void start(const AudioFormat& format);
     void stop();
     // Takes as many bytes from the front as the output can hold now; returns how many it took.

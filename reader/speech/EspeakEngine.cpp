@@ -133,6 +133,9 @@ void addEvent(SynthContext& c, const espeak_EVENT& e) {
             change.voiceIndex = u.voiceMarks[u.marksDone++].voiceIndex;
             u.events.push_back(change);
         }
+        // After some earlier texts the library reports empty words at markup; they mark nothing.
+        if (ev.length == 0)
+            return;
     }
     u.events.push_back(std::move(ev));
 }
@@ -150,14 +153,12 @@ int synthCallback(short* wav, int count, espeak_EVENT* events) {
     if (wav && count > 0)
         u.raw.insert(u.raw.end(), wav, wav + count);
     c->progress->notify_all();
-    if (!u.target->isFile()) {
-        auto ahead = [&] {
-            return double(u.raw.size()) / c->sampleRate + double(u.unsent.load()) / u.format.bytesPerSecond();
-        };
-        c->progress->wait(lock, [&] {
-            return *c->stopping || u.generation != c->generation || ahead() < EspeakEngine::kLeadSeconds;
-        });
-    }
+    // Waits for the output side, so that what is made and not yet played or written stays small.
+    auto ahead = [&] {
+        return double(u.raw.size()) / c->sampleRate + double(u.unsent.load()) / u.format.bytesPerSecond();
+    };
+    const int lead = u.target->isFile() ? EspeakEngine::kFileLeadSeconds : EspeakEngine::kLeadSeconds;
+    c->progress->wait(lock, [&] { return *c->stopping || u.generation != c->generation || ahead() < lead; });
     return (*c->stopping || u.generation != c->generation) ? 1 : 0;
 }
 
@@ -169,7 +170,9 @@ EspeakEngine::EspeakEngine(std::mutex& mutex, std::condition_variable& progress)
     rate = initializeLibrary(error);
     if (rate <= 0)
         return;
-    voiceList = listVoices();
+    // Listing the voices again after a synthesis changes how the library speaks: once per process.
+    static const QList<VoiceToken> voices = listVoices();
+    voiceList = voices;
     worker = std::thread([this] { run(); });
 }
 

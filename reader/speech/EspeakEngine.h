@@ -34,8 +34,10 @@ public:
     // Drops every job not yet begun. Call with the mutex held.
     void clearJobs();
 
-    // How far the engine may run ahead of what the device has taken.
+    // How far the engine may run ahead of what the device has taken, or of what was written to a
+    // file: a file's lead is longer, so that the engine seldom waits for the writer.
     static constexpr int kLeadSeconds = 4;
+    static constexpr int kFileLeadSeconds = 60;
 
 private:
     struct Job {

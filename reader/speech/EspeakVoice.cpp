@@ -3,7 +3,7 @@
 #include "reader/speech/SampleConverter.h"
 #include "reader/speech/SpeakFlags.h"
 #include "reader/speech/TextCodec.h"
-#include "reader/speech/WavReader.h"
+#include "reader/speech/WavFile.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -32,18 +32,6 @@ void applyRate(int rate, Utterance& u) {
     u.wordsPerMinute = kSlowestWordsPerMinute;
     const double gapMs = 60000.0 / wpm - 60000.0 / kSlowestWordsPerMinute;
     u.wordGap = int(std::lround(gapMs / 10.0 * kSlowestWordsPerMinute / kNormalWordsPerMinute));
-}
-
-std::vector<int> codePointOffsets(const QString& text) {
-    std::vector<int> offsets;
-    offsets.reserve(std::size_t(text.size()) + 1);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        offsets.push_back(int(i));
-        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            ++i;
-    }
-    offsets.push_back(int(text.size()));
-    return offsets;
 }
 
 } // namespace
@@ -145,9 +133,18 @@ bool EspeakVoice::Speak(const QString& text, int flags) {
         QFile file(text);
         if (!file.open(QIODevice::ReadOnly))
             return fail(QStringLiteral("无法打开文件：") + text);
-        const QByteArray bytes = file.readAll();
-        queued = WavReader::looksLikeWav(bytes) ? queueWav(bytes, flags)
-                                                : queueText(TextCodec::decode(bytes), flags);
+        if (WavFile::looksLikeWav(file.peek(12)) ||
+            text.endsWith(QStringLiteral(".wav"), Qt::CaseInsensitive)) {
+            file.close();
+            queued = queueWav(text, flags);
+        } else {
+            const QByteArray bytes = file.readAll();
+            if (bytes.isEmpty())
+                return fail(QStringLiteral("文件是空的：") + text);
+            if (!TextCodec::looksLikeText(bytes))
+                return fail(QStringLiteral("这不是文本文件：") + text);
+            queued = queueText(TextCodec::decode(bytes), flags);
+        }
     } else if (!text.isEmpty()) {
         queued = queueText(text, flags);
     }
@@ -163,15 +160,17 @@ bool EspeakVoice::queueText(const QString& text, int flags) {
         return true;
     std::shared_ptr<Utterance> u = newUtterance(flags);
     u->markup = (flags & SpeakFlag::IsXML) && !(flags & SpeakFlag::IsNotXML);
-    u->utf8 = text.toUtf8();
-    u->utf16At = codePointOffsets(text);
+    EngineText engineText = SpeechMarkup::plain(text);
     if (u->markup) {
         const QList<VoiceToken>& voices = engine->voices();
         int current = 0;
         while (current < voices.size() && voices[current].id != currentVoice.id)
             ++current;
-        u->voiceMarks = VoiceMarks::find(text, voices, current);
+        engineText = SpeechMarkup::translate(text, voices, current);
     }
+    u->utf8 = engineText.text.toUtf8();
+    u->utf16At = std::move(engineText.sourceAt);
+    u->voiceMarks = std::move(engineText.voiceMarks);
     {
         std::lock_guard lock(mutex);
         queue.push_back(u);
@@ -181,16 +180,14 @@ bool EspeakVoice::queueText(const QString& text, int flags) {
     return true;
 }
 
-bool EspeakVoice::queueWav(const QByteArray& bytes, int flags) {
-    const std::optional<WavSamples> wav = WavReader::read(bytes);
+bool EspeakVoice::queueWav(const QString& path, int flags) {
+    QString why;
+    std::unique_ptr<WavFile> wav = WavFile::open(path, why);
     if (!wav)
-        return fail(QStringLiteral("无法播放这个声音文件"));
+        return fail(why + QStringLiteral("：") + path);
     std::shared_ptr<Utterance> u = newUtterance(flags);
-    SampleConverter converter(wav->sampleRate, u->format);
-    converter.convert(wav->mono.data(), wav->mono.size(), u->pcm);
-    converter.finish(u->pcm);
-    u->synthesized = true;
-    u->flushed = true;
+    u->engineRate = wav->sampleRate();
+    u->wav = std::move(wav);
     {
         std::lock_guard lock(mutex);
         queue.push_back(u);
@@ -207,21 +204,20 @@ void EspeakVoice::purge() {
         queue.clear();
         engine->clearJobs();
         firstLiveStream = nextStream;
-        playout.stop();
     }
     progress.notify_all();
+    const PumpHold hold(pumping);
+    playout.stop();
 }
 
 bool EspeakVoice::Pause() {
     paused = true;
-    std::lock_guard lock(mutex);
     playout.setPaused(true);
     return true;
 }
 
 bool EspeakVoice::Resume() {
     paused = false;
-    std::lock_guard lock(mutex);
     playout.setPaused(false);
     return true;
 }
@@ -231,15 +227,17 @@ std::optional<int> EspeakVoice::Skip(const QString& type, int count) {
         fail(QStringLiteral("只能按句跳过"));
         return std::nullopt;
     }
+    const qint64 played = playout.heard();
     std::shared_ptr<Utterance> u;
+    int skipped = 0;
     {
         std::lock_guard lock(mutex);
         if (queue.empty() || !queue.front()->started || queue.front()->utf8.isEmpty())
             return 0;
         u = queue.front();
         const int target = std::max(1, u->sentence + count);
-        const int skipped = target - u->sentence;
-        const qint64 heard = u->target->isFile() ? u->sent : u->runStart + playout.heard();
+        skipped = target - u->sentence;
+        const qint64 heard = u->target->isFile() ? u->sent : u->runStart + played;
         ++u->generation;
         u->events.clear();
         u->raw.clear();
@@ -251,14 +249,15 @@ std::optional<int> EspeakVoice::Skip(const QString& type, int count) {
         u->sent = heard;
         u->synthesized = false;
         u->sentence = target;
-        if (!u->target->isFile()) {
-            playout.start(u->format);
-            u->runStart = heard;
-        }
+        u->runStart = heard;
         engine->enqueue(u, target, heard);
-        progress.notify_all();
-        return skipped;
     }
+    progress.notify_all();
+    if (!u->target->isFile()) {
+        const PumpHold hold(pumping);
+        playout.start(u->format);
+    }
+    return skipped;
 }
 
 bool EspeakVoice::WaitUntilDone(int milliseconds) {
@@ -286,6 +285,17 @@ void EspeakVoice::startPump() {
 }
 
 void EspeakVoice::pump() {
+    // Audio calls may run the event loop, and with it this timer's slot.
+    if (pumping)
+        return;
+    {
+        const PumpHold hold(pumping);
+        feedQueue();
+    }
+    deliver();
+}
+
+void EspeakVoice::feedQueue() {
     for (;;) {
         std::shared_ptr<Utterance> u;
         std::vector<std::int16_t> raw;
@@ -298,21 +308,28 @@ void EspeakVoice::pump() {
             raw.swap(u->raw);
             synthesized = u->synthesized;
         }
-        // Converting and writing happen outside the lock, beside the engine's synthesis, in slices
-        // small enough to stay in the cache.
         qint64 heard = 0;
-        std::size_t at = 0;
-        do {
-            const std::size_t n = std::min(kSlice, raw.size() - at);
-            convert(*u, raw.data() + at, n, synthesized && at + n == raw.size());
-            heard = feed(*u);
-            at += n;
-        } while (at < raw.size());
+        if (u->wav) {
+            heard = playWav(*u);
+            synthesized = u->flushed;
+        } else {
+            // Converting and writing happen outside the lock, beside the engine's synthesis, in
+            // slices small enough to stay in the cache.
+            std::size_t at = 0;
+            do {
+                const std::size_t n = std::min(kSlice, raw.size() - at);
+                convert(*u, raw.data() + at, n, synthesized && at + n == raw.size());
+                heard = feed(*u);
+                at += n;
+            } while (at < raw.size());
+        }
         bool finished = false;
         {
             std::lock_guard lock(mutex);
             finished = synthesized && u->flushed && u->sent == u->end() && heard >= u->end();
             collectEvents(*u, heard, finished);
+            if (queue.empty() || queue.front() != u)
+                break;
             if (finished) {
                 const int stream = u->stream;
                 const qint64 end = u->end();
@@ -330,10 +347,22 @@ void EspeakVoice::pump() {
         idle = queue.empty();
     }
     if (idle) {
-        playout.stop();
         pumpTimer.stop();
+        playout.stop();
     }
-    deliver();
+}
+
+qint64 EspeakVoice::playWav(Utterance& u) {
+    // A file takes everything at once; the device gets half a second ahead of what it plays.
+    qint64 heard = feed(u);
+    std::vector<std::int16_t> block;
+    while (!u.flushed && (u.target->isFile() || u.end() - u.sent < u.format.bytesPerSecond() / 2)) {
+        block.clear();
+        u.wav->read(kSlice, block);
+        convert(u, block.data(), block.size(), u.wav->atEnd());
+        heard = feed(u);
+    }
+    return heard;
 }
 
 void EspeakVoice::convert(Utterance& u, const std::int16_t* samples, std::size_t count, bool last) {

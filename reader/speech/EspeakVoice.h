@@ -47,6 +47,14 @@ public:
     bool WaitUntilDone(int milliseconds) override;
 
 private:
+    // Keeps pump() out while a call that may run the event loop is under way.
+    struct PumpHold {
+        explicit PumpHold(bool& flag) : flag(flag), was(flag) { flag = true; }
+        ~PumpHold() { flag = was; }
+        bool& flag;
+        bool was;
+    };
+
     struct Notice {
         int stream;
         std::function<void()> emitIt;
@@ -56,11 +64,14 @@ private:
     void purge();
     std::shared_ptr<Utterance> newUtterance(int flags);
     bool queueText(const QString& text, int flags);
-    bool queueWav(const QByteArray& bytes, int flags);
+    bool queueWav(const QString& path, int flags);
     void startPump();
     void pump();
+    void feedQueue();
     // `last` drains the resampler once the engine is done.
     void convert(Utterance& u, const std::int16_t* samples, std::size_t count, bool last);
+    // Reads and converts a played WAV file block by block as the output takes it.
+    qint64 playWav(Utterance& u);
     // Gives the output what it can take of the utterance; returns the stream offset heard.
     qint64 feed(Utterance& u);
     void collectEvents(Utterance& u, qint64 heard, bool all);
@@ -75,6 +86,7 @@ private:
     std::deque<std::shared_ptr<Utterance>> queue;
     std::deque<Notice> notices;
     bool delivering = false;
+    bool pumping = false;
     int nextStream = 1;
     int firstLiveStream = 1;
     bool paused = false;

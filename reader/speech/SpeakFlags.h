@@ -10,5 +10,7 @@ enum : int {
     IsNotXML = 16,
     PersistXML = 32,
     NLPSpeakPunc = 64,
+    // What the window starts with and a reset puts back.
+    Default = Async | PurgeBeforeSpeak | IsXML,
 };
 } // namespace SpeakFlag

@@ -7,5 +7,7 @@
 namespace TextCodec {
 
 QString decode(const QByteArray& bytes);
+// False for bytes with NUL characters that no UTF-16 byte-order mark explains.
+bool looksLikeText(const QByteArray& bytes);
 
 } // namespace TextCodec

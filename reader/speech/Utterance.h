@@ -3,7 +3,8 @@
 #include "reader/speech/AudioFormats.h"
 #include "reader/speech/SampleConverter.h"
 #include "reader/speech/SpeechAudioStream.h"
-#include "reader/speech/VoiceMarks.h"
+#include "reader/speech/SpeechMarkup.h"
+#include "reader/speech/WavFile.h"
 
 #include <QByteArray>
 #include <QString>
@@ -31,8 +32,8 @@ struct PendingEvent {
 // voice's thread alone.
 struct Utterance {
     int stream = 0;
-    QByteArray utf8;          // empty for a played WAV file
-    std::vector<int> utf16At; // UTF-16 offset of every code point, plus the end
+    QByteArray utf8;          // what the engine reads; empty for a played WAV file
+    std::vector<int> utf16At; // UTF-16 offset in the spoken text of every code point of utf8, plus the end
     std::vector<VoiceMark> voiceMarks;
     bool markup = false;
     bool speakPunctuation = false;
@@ -54,6 +55,7 @@ struct Utterance {
     std::atomic<qint64> unsent{0}; // converted bytes not yet taken by the output
 
     // output side
+    std::unique_ptr<WavFile> wav; // a played WAV file, read as it plays
     std::unique_ptr<SampleConverter> converter;
     bool flushed = false;
     QByteArray pcm;

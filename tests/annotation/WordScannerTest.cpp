@@ -21,7 +21,8 @@ void PrintTo(const Cut& c, std::ostream* os) {
 
 // Records what the scanner reports; the run flag clears after `stopAfterSteps` window steps.
 struct Recorder {
-    explicit Recorder(const QString& text, int stopAfterSteps = -1) : text(text), stopAfterSteps(stopAfterSteps) {}
+    explicit Recorder(const QString& text, int stopAfterSteps = -1)
+        : text(text), stopAfterSteps(stopAfterSteps) {}
     const QString& text;
     int stopAfterSteps;
     std::vector<Cut> words;

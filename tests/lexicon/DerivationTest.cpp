@@ -107,6 +107,59 @@ TEST_F(DerivationTest, EndingFollowsTheStemsLastSound) {
             << QString::fromUtf16(c.word).toStdString();
 }
 
+TEST_F(DerivationTest, EveryFixedEndingAppendsItsTranscription) {
+    WordList stems;
+    stems.add({QStringLiteral("k=||k")});
+    const struct {
+        const char16_t* ending;
+        const char16_t* appended;
+    } cases[] = {
+        {u"er", u"E"},        {u"ar", u"E"},         {u"or", u"E"},       {u"ly", u"lI"},
+        {u"ic", u"Ik"},       {u"th", u"W"},         {u"st", u"st"},      {u"ee", u"5i:"},
+        {u"ty", u"tI"},       {u"ry", u"rI"},        {u"an", u""},        {u"en", u""},
+        {u"fy", u""},         {u"ie", u""},          {u"ing", u"IN"},     {u"ism", u"IzEm"},
+        {u"ate", u"(e)It"},   {u"age", u"IdV"},      {u"ant", u"eInt"},   {u"ent", u"eInt"},
+        {u"ary", u"eErI"},    {u"dom", u"dEm"},      {u"ean", u"i:n"},    {u"eer", u"IE"},
+        {u"ery", u"eErI"},    {u"ese", u"i:z"},      {u"est", u"Ist"},    {u"ful", u"fEl"},
+        {u"ial", u"El"},      {u"ian", u"IEn"},      {u"ics", u"Iks"},    {u"ify", u"IfaI"},
+        {u"ise", u"aIz"},     {u"ish", u"IF"},       {u"ite", u"aIt"},    {u"ity", u"ItI"},
+        {u"ive", u"aIv"},     {u"ize", u"aIz"},      {u"let", u"lIt"},    {u"ory", u"CrI"},
+        {u"ous", u"Es"},      {u"ure", u"Er"},       {u"ule", u"ju:l"},   {u"ess", u""},
+        {u"able", u"Ebl"},    {u"ible", u"Ebl"},     {u"ance", u"Ens"},   {u"ence", u"Ens"},
+        {u"ator", u"eItE"},   {u"cide", u"sId"},     {u"ette", u"it"},    {u"fold", u"fEUld"},
+        {u"hood", u"hU:d"},   {u"less", u"lIs"},     {u"like", u"laIk"},  {u"ment", u"mEnt"},
+        {u"most", u"mEUst"},  {u"ness", u"nIs"},     {u"logy", u"lEdVI"}, {u"ship", u"FIp"},
+        {u"some", u"sEm"},    {u"ward", u"wEd"},     {u"ster", u""},      {u"ware", u""},
+        {u"ways", u""},       {u"wise", u""},        {u"arian", u"Ern"},  {u"ation", u"5eIFEn"},
+        {u"ative", u"eItIv"}, {u"cracy", u"kreIsI"}, {u"esque", u"esk"},  {u"ology", u"ClEdVI"},
+        {u"phile", u"faIl"},  {u"wards", u"wEdz"},
+    };
+    for (const auto& c : cases) {
+        const QString word = u'k' + QString::fromUtf16(c.ending);
+        EXPECT_EQ(DerivePhoneticFast(stems, word), u'k' + QString::fromUtf16(c.appended))
+            << word.toStdString();
+    }
+}
+
+TEST_F(DerivationTest, ShortWordsAndTheOrderOfTries) {
+    WordList stems;
+    stems.add({QStringLiteral("k=||k"), QStringLiteral("ki=||ki")});
+    const struct {
+        const char16_t* word;
+        const char16_t* phonetic;
+    } cases[] = {
+        {u"ks", u""},        {u"kd", u""},      // the plural and past letter alone need three letters
+        {u"ked", u"kt"},     {u"kied", u"kid"}, // "ed" as a two-letter ending
+        {u"kxed", u"kt"},                       // "ed" with the letter before it
+        {u"kiing", u"kiIN"},                    // "ing" as a three-letter ending before the doubled stem
+        {u"kking", u"kiN"},                     // the doubled consonant goes
+        {u"kies", u"kiz"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(DerivePhoneticFast(stems, QString::fromUtf16(c.word)), QString::fromUtf16(c.phonetic))
+            << QString::fromUtf16(c.word).toStdString();
+}
+
 TEST_F(DerivationTest, NothingFoundWithoutADatabase) {
     TempFolder empty;
     EXPECT_EQ(DerivePhoneticDb(QStringLiteral("wanted")), QString());

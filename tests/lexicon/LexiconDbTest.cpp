@@ -94,6 +94,29 @@ TEST_F(LexiconDbTest, SeesWritesCommittedThroughAnotherConnection) {
     EXPECT_EQ(WordExistsDb(QStringLiteral("bird")), QString());
 }
 
+TEST_F(LexiconDbTest, EveryCommitIsSeenByTheNextLookupInBothJournalModes) {
+    for (const char* mode : {"delete", "wal"}) {
+        SCOPED_TRACE(mode);
+        auto writer = Database::open(dataPath(), Database::Mode::ReadWrite);
+        ASSERT_TRUE(writer);
+        ASSERT_TRUE(writer->execute(QStringLiteral("pragma journal_mode=%1").arg(QLatin1String(mode))));
+        for (int i = 0; i < 30; ++i) {
+            const QString phonetic = QStringLiteral("k%1t").arg(i);
+            ASSERT_EQ(writer->execute(QStringLiteral("update word set ipa13 = ? where word = ?"),
+                                      {ScrambleText(phonetic), QStringLiteral("cat")}),
+                      1);
+            EXPECT_EQ(LookupPhoneticDb(QStringLiteral("cat")), phonetic);
+            EXPECT_EQ(LookupPhoneticDb(QStringLiteral("cat")), phonetic);
+        }
+        ASSERT_TRUE(writer->execute(QStringLiteral("begin")));
+        ASSERT_EQ(writer->execute(QStringLiteral("update word set ipa13 = ? where word = ?"),
+                                  {ScrambleText(QStringLiteral("kBt")), QStringLiteral("cat")}),
+                  1);
+        ASSERT_TRUE(writer->execute(QStringLiteral("rollback")));
+        EXPECT_EQ(LookupPhoneticDb(QStringLiteral("cat")), QStringLiteral("k29t"));
+    }
+}
+
 TEST_F(LexiconDbTest, SeesADatabaseReplacedByAnother) {
     ASSERT_EQ(LookupPhoneticDb(QStringLiteral("cat")), QStringLiteral("kAt"));
     writeLexiconDatabase(folder, {{QStringLiteral("cat"), QStringLiteral("kBt")}});

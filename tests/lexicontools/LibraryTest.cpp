@@ -226,6 +226,6 @@ TEST_F(ImportReachesAnnotation, NextLookupAndFullTextAnnotationSeeTheNewRow) {
     entries.Command9_Click();
     EXPECT_EQ(Module1::LookupPhoneticDb(QStringLiteral("zzq")), QStringLiteral("zEk"));
     w.Rich1->setText(QStringLiteral("zzq"));
-    choose(w, QStringLiteral("mnupiliang"));
+    chooseMenuItem(w, QStringLiteral("mnupiliang"));
     EXPECT_EQ(w.Rich1->text(), QStringLiteral("zzq[zEk] "));
 }

@@ -211,7 +211,7 @@ TEST_F(OpenersTest, MenuItemsStandInTheirPlaces) {
 
 TEST_F(OpenersTest, ModelessOpenersSetTheModeOnTheSameWindow) {
     frmMain& w = started();
-    choose(w, QStringLiteral("mnutoolphonetic"));
+    chooseMenuItem(w, QStringLiteral("mnutoolphonetic"));
     Form4& search = w.searchWindow();
     EXPECT_TRUE(search.isVisible());
     EXPECT_FALSE(search.isModal());
@@ -219,13 +219,13 @@ TEST_F(OpenersTest, ModelessOpenersSetTheModeOnTheSameWindow) {
     EXPECT_TRUE(search.Frame5->isVisible());
     EXPECT_EQ(search.height(), 5610 / 15);
     search.Slider1->setValue(9);
-    choose(w, QStringLiteral("mnutoolword"));
+    chooseMenuItem(w, QStringLiteral("mnutoolword"));
     EXPECT_EQ(&w.searchWindow(), &search);
     EXPECT_TRUE(search.Option1->isChecked());
     EXPECT_EQ(search.Slider1->value(), 9);
     search.close();
 
-    choose(w, QStringLiteral("mnuguanli3"));
+    chooseMenuItem(w, QStringLiteral("mnuguanli3"));
     EXPECT_TRUE(w.entriesWindow().Option7->isChecked());
     EXPECT_TRUE(w.entriesWindow().isVisible());
     w.entriesWindow().close();
@@ -240,7 +240,7 @@ TEST_F(OpenersTest, ModalOpenersShowTheModeAndClosingRefillsTheMainLists) {
         sawManageMode = entries.isModal() && entries.Option2->isChecked() && entries.Frame2->isVisible();
         entries.close();
     });
-    choose(w, QStringLiteral("mnuguanli2"));
+    chooseMenuItem(w, QStringLiteral("mnuguanli2"));
     EXPECT_TRUE(sawManageMode);
     EXPECT_EQ(w.List1, QStringList{u"cat"_qs});
 
@@ -252,7 +252,7 @@ TEST_F(OpenersTest, ModalOpenersShowTheModeAndClosingRefillsTheMainLists) {
         prefill = w.meaningWindow().Text1->text();
         w.meaningWindow().close();
     });
-    choose(w, QStringLiteral("mnujieshi"));
+    chooseMenuItem(w, QStringLiteral("mnujieshi"));
     EXPECT_EQ(prefill, QStringLiteral("cat"));
 }
 
@@ -271,7 +271,7 @@ class ModalOpenerOnAnOpenWindow : public ShellTest, public ::testing::WithParamI
 
 TEST_P(ModalOpenerOnAnOpenWindow, ShowsTheSameWindowWithoutANestedRun) {
     frmMain& w = started();
-    choose(w, QString::fromUtf16(GetParam().modeless));
+    chooseMenuItem(w, QString::fromUtf16(GetParam().modeless));
     const bool entries = GetParam().modal == std::u16string_view(u"mnuguanli2");
     QDialog* window = entries ? static_cast<QDialog*>(&w.entriesWindow()) : &w.meaningWindow();
     ASSERT_TRUE(window->isVisible());
@@ -280,7 +280,7 @@ TEST_P(ModalOpenerOnAnOpenWindow, ShowsTheSameWindowWithoutANestedRun) {
         nested = true;
         window->close();
     });
-    choose(w, QString::fromUtf16(GetParam().modal));
+    chooseMenuItem(w, QString::fromUtf16(GetParam().modal));
     EXPECT_FALSE(nested);
     EXPECT_TRUE(window->isVisible());
     if (entries) {

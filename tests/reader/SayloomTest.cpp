@@ -1,5 +1,6 @@
 #include "reader/Sayloom.h"
 #include "platform/core/Ansi.h"
+#include "platform/core/ProgramFolder.h"
 #include "platform/testing/FakeServices.h"
 #include "reader/Frmabout.h"
 #include "reader/Frmdown.h"
@@ -11,10 +12,12 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
+#include <QSpinBox>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -267,12 +270,17 @@ TEST_F(SayloomTest, ResetRestoresEveryChoice) {
     EXPECT_EQ(fake->rate, 7);
     w->chkSpFlagNLPSpeakPunc->setChecked(true);
     w->chkSpFlagAync->setChecked(false);
-    w->SkipTxtBox->setText(QStringLiteral("4"));
+    w->UpDown1->setValue(4);
+    EXPECT_EQ(w->SkipTxtBox->text(), QStringLiteral("4"));
     w->MainTxtBox->setText(QStringLiteral("x"));
     w->SpeakBtn_Click();
     w->PauseBtn_Click();
     fake->calls.clear();
     w->ResetBtn_Click();
+    // The arrows go on from the reset count.
+    w->UpDown1->stepBy(1);
+    EXPECT_EQ(w->SkipTxtBox->text(), QStringLiteral("1"));
+    w->UpDown1->stepBy(-1);
     EXPECT_EQ(w->AudioOutputCB->currentIndex(), 0);
     EXPECT_EQ(w->VoiceCB->currentIndex(), 0);
     EXPECT_EQ(w->FormatCB->currentText(), QStringLiteral("SAFT22kHz16BitMono"));
@@ -463,6 +471,102 @@ TEST_F(SayloomTest, MissingBackgroundKeepsThePictureAndAPresentOneIsShown) {
     ASSERT_TRUE(p.save(folder.file(QStringLiteral("backblue.gif")), "PNG"));
     w->showBackground(QStringLiteral("backblue.gif"));
     EXPECT_FALSE(w->Image1->pixmap().isNull());
+}
+
+} // namespace
+
+namespace {
+
+struct EncodingCase {
+    const char* name;
+    QByteArray bytes; // "你好 there" in the encoding
+};
+
+class SayloomTextEncoding : public ::testing::TestWithParam<EncodingCase> {};
+
+TEST_P(SayloomTextEncoding, SavingWritesTheEncodingTheFileWasReadIn) {
+    TempFolder folder;
+    FakeServices fakes;
+    Sayloom w(fakes.services(), std::make_unique<FakeSpeechVoice>());
+    folder.write(QStringLiteral("in.txt"), GetParam().bytes);
+    fakes.dialogs.openAnswers.push_back({folder.file(QStringLiteral("in.txt"))});
+    w.menuFileOpenText_Click();
+    EXPECT_EQ(w.MainTxtBox->text(), QStringLiteral("你好 there"));
+    const QString out = folder.file(QStringLiteral("out.txt"));
+    fakes.dialogs.saveAnswers.push_back({out});
+    w.mnusavetotxt_Click();
+    const QByteArray crlf = GetParam().bytes.startsWith("\xFF\xFE")   ? QByteArray("\r\0\n\0", 4)
+                            : GetParam().bytes.startsWith("\xFE\xFF") ? QByteArray("\0\r\0\n", 4)
+                                                                      : QByteArray("\r\n");
+    EXPECT_EQ(folder.read(QStringLiteral("out.txt")), GetParam().bytes + crlf);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Encodings, SayloomTextEncoding,
+    ::testing::Values(EncodingCase{"Utf8", QStringLiteral("你好 there").toUtf8()},
+                      EncodingCase{"Utf8WithMark", "\xEF\xBB\xBF" + QStringLiteral("你好 there").toUtf8()},
+                      EncodingCase{"Gb18030", Ansi::encode(QStringLiteral("你好 there"))},
+                      EncodingCase{"Utf16LE", QByteArray("\xFF\xFE`O}Y \0t\0h\0e\0r\0e\0", 18)},
+                      EncodingCase{"Utf16BE", QByteArray("\xFE\xFFO`Y}\0 \0t\0h\0e\0r\0e", 18)}),
+    [](const ::testing::TestParamInfo<EncodingCase>& info) { return std::string(info.param.name); });
+
+} // namespace
+
+namespace {
+
+// Positions counting CR LF as two, the slow way, over the document's text with LF breaks.
+int slowToDocument(const QString& doc, int position) {
+    int crlf = 0;
+    int at = 0;
+    while (at < doc.size() && crlf < position) {
+        crlf += doc[at] == u'\n' ? 2 : 1;
+        ++at;
+    }
+    return at;
+}
+
+int slowFromDocument(const QString& doc, int position) {
+    const int end = qMin(position, int(doc.size()));
+    return end + int(QStringView(doc).left(end).count(u'\n'));
+}
+
+TEST(TextBoxPositions, SelectionsCountEachLineBreakAsTwo) {
+    for (const QString& text : {QStringLiteral("ab\r\ncd\r\n\r\nefg\r\n"), QStringLiteral("\r\nx"),
+                                QStringLiteral("one line"), QStringLiteral("😀a\r\n你好\r\nb")}) {
+        TextBox box;
+        box.setText(text);
+        ASSERT_EQ(box.text(), text);
+        const QString doc = box.toPlainText();
+        for (int start = 0; start <= text.size() + 1; ++start) {
+            for (int length = 0; start + length <= text.size() + 2; ++length) {
+                SCOPED_TRACE(text.toStdString() + " " + std::to_string(start) + "+" + std::to_string(length));
+                box.setSelStart(start);
+                const int docStart = slowToDocument(doc, start);
+                EXPECT_EQ(box.textCursor().position(), docStart);
+                box.setSelLength(length);
+                const int docEnd = slowToDocument(doc, slowFromDocument(doc, docStart) + length);
+                EXPECT_EQ(box.textCursor().selectionStart(), docStart);
+                EXPECT_EQ(box.textCursor().selectionEnd(), docEnd);
+                EXPECT_EQ(box.selStart(), slowFromDocument(doc, docStart));
+                EXPECT_EQ(box.selLength(), slowFromDocument(doc, docEnd) - slowFromDocument(doc, docStart));
+            }
+        }
+    }
+}
+
+} // namespace
+
+namespace {
+
+TEST(SayloomLogo, IsShippedInTheProgramFolderAndShownByTheAboutWindow) {
+    QImageReader reader(ProgramFolder::file(QStringLiteral("sayloom.png")));
+    EXPECT_EQ(reader.format(), QByteArray("png"));
+    EXPECT_EQ(reader.read().size(), QSize(256, 256));
+    FakeShell shell;
+    Frmabout about(shell, nullptr);
+    const QLabel* picture = about.findChild<QLabel*>(QStringLiteral("Image1"));
+    ASSERT_NE(picture, nullptr);
+    EXPECT_FALSE(picture->pixmap().isNull());
 }
 
 } // namespace

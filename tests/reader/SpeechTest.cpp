@@ -6,8 +6,11 @@
 #include "tests/support/TempFolder.h"
 
 #include <QFile>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
+
+#include <random>
 
 namespace {
 
@@ -172,6 +175,16 @@ TEST_F(SpeechTest, MarkupVoiceChangesAreReported) {
               QStringList({QStringLiteral("Hello"), QStringLiteral("world"), QStringLiteral("again")}));
 }
 
+TEST_F(SpeechTest, MarkupAfterAnEarlierUtteranceReportsOnlyItsWords) {
+    ASSERT_TRUE(voice.Speak(QStringLiteral("Hello world. This is a test."), SpeakFlag::IsNotXML));
+    events.events.clear();
+    const QString text = QStringLiteral(R"(<speak>Hello <voice name="en-us">world</voice> again.</speak>)");
+    ASSERT_TRUE(voice.Speak(text, SpeakFlag::IsXML));
+    EXPECT_EQ(heardWords(text),
+              QStringList({QStringLiteral("Hello"), QStringLiteral("world"), QStringLiteral("again")}));
+    EXPECT_EQ(events.count(QStringLiteral("voice")), 2);
+}
+
 TEST_F(SpeechTest, FileNameFlagReadsTextFilesAndPlaysWavFiles) {
     folder.write(QStringLiteral("gb.txt"),
                  QByteArray("Hello ") + QByteArray::fromHex("c4e3bac3") + " there.");
@@ -272,6 +285,124 @@ TEST_F(SpeechTest, AllowingFormatChangesGivesTheStreamTheEngineFormat) {
     EXPECT_FALSE(stream->setFormatType(40));
 }
 
+// The bytes of a WAV file whose format chunk says `tag`, `bits` and `channels`; `declared` data
+// bytes in the header, `actual` bytes after it.
+QByteArray wavBytes(quint16 tag, int bits, int channels, quint32 declared, int actual, int rate = 22050) {
+    QByteArray b;
+    auto put32 = [&](quint32 v) {
+        char raw[4];
+        qToLittleEndian(v, raw);
+        b.append(raw, 4);
+    };
+    auto put16 = [&](quint16 v) {
+        char raw[2];
+        qToLittleEndian(v, raw);
+        b.append(raw, 2);
+    };
+    b.append("RIFF");
+    put32(36 + declared);
+    b.append("WAVEfmt ");
+    put32(16);
+    put16(tag);
+    put16(quint16(channels));
+    put32(quint32(rate));
+    put32(quint32(rate * channels * bits / 8));
+    put16(quint16(channels * bits / 8));
+    put16(quint16(bits));
+    b.append("data");
+    put32(declared);
+    b.append(QByteArray(actual, '\x20'));
+    return b;
+}
+
+QByteArray randomBytes(int n) {
+    std::mt19937 random(5);
+    QByteArray b(n, 0);
+    for (char& c : b)
+        c = char(random());
+    return b;
+}
+
+struct BadFile {
+    const char* name;
+    const char* fileName;
+    QByteArray bytes;
+};
+
+class SpeechBadFile : public ::testing::TestWithParam<BadFile> {};
+
+TEST_P(SpeechBadFile, IsRefusedWithAReasonAndNothingSpoken) {
+    TempFolder folder;
+    EspeakVoice voice;
+    SpeechEvents events(voice);
+    folder.write(QString::fromLatin1(GetParam().fileName), GetParam().bytes);
+    EXPECT_FALSE(voice.Speak(folder.file(QString::fromLatin1(GetParam().fileName)),
+                             SpeakFlag::Async | SpeakFlag::IsFilename));
+    EXPECT_FALSE(voice.errorDescription().isEmpty());
+    waitFor([] { return false; }, 200);
+    EXPECT_TRUE(events.events.empty());
+    EXPECT_TRUE(voice.WaitUntilDone(0));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, SpeechBadFile,
+    ::testing::Values(BadFile{"EmptyWav", "empty.wav", {}}, BadFile{"EmptyText", "empty.txt", {}},
+                      BadFile{"HeaderOnly", "header.wav", wavBytes(1, 16, 1, 0, 0)},
+                      BadFile{"Truncated", "cut.wav", wavBytes(1, 16, 1, 100000, 1000)},
+                      BadFile{"CutInTheHeader", "short.wav", wavBytes(1, 16, 1, 0, 0).left(30)},
+                      BadFile{"Float", "float.wav", wavBytes(3, 32, 1, 4000, 4000)},
+                      BadFile{"TwentyFourBit", "24.wav", wavBytes(1, 24, 2, 6000, 6000)},
+                      BadFile{"MuLaw", "ulaw.wav", wavBytes(7, 8, 1, 4000, 4000)},
+                      BadFile{"RandomBytesNamedWav", "noise.wav", randomBytes(5000)},
+                      BadFile{"TextNamedWav", "text.wav", QByteArray("Hello there, I am text.")},
+                      BadFile{"RandomBytes", "noise.bin", randomBytes(5000)}),
+    [](const ::testing::TestParamInfo<BadFile>& info) { return std::string(info.param.name); });
+
+long residentKilobytes() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    }
+    return -1;
+}
+
+TEST(SpeechWavPlayback, ALargeFilePlaysInBoundedMemory) {
+    TempFolder folder;
+    // Twenty minutes of 48 kHz 16-bit stereo: about 220 MB.
+    const int bytes = 48000 * 4 * 60 * 20;
+    {
+        QFile f(folder.file(QStringLiteral("long.wav")));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(wavBytes(1, 16, 2, quint32(bytes), 0, 48000));
+        const QByteArray block(1 << 20, '\x01');
+        for (int written = 0; written < bytes; written += block.size())
+            ASSERT_EQ(f.write(block.constData(), qMin<qint64>(block.size(), bytes - written)),
+                      qMin<qint64>(block.size(), bytes - written));
+    }
+    EspeakVoice voice;
+    SpeechEvents events(voice);
+    const long before = residentKilobytes();
+    ASSERT_GT(before, 0);
+    ASSERT_TRUE(
+        voice.Speak(folder.file(QStringLiteral("long.wav")), SpeakFlag::Async | SpeakFlag::IsFilename));
+    long peak = residentKilobytes();
+    ASSERT_TRUE(waitFor([&] {
+        peak = std::max(peak, residentKilobytes());
+        return events.count(QStringLiteral("start")) > 0;
+    }));
+    waitFor(
+        [&] {
+            peak = std::max(peak, residentKilobytes());
+            return false;
+        },
+        500);
+    EXPECT_LT(peak - before, 64 * 1024) << "kB";
+    EXPECT_EQ(events.count(QStringLiteral("end")), 0);
+    ASSERT_TRUE(voice.Speak({}, SpeakFlag::PurgeBeforeSpeak));
+}
 } // namespace
 
 namespace {

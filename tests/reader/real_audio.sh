@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs the real-audio checks of test_speech against a private PulseAudio daemon with a null sink.
+# Runs the real-audio checks of a test binary against a private PulseAudio daemon with a null sink.
 # Without pulseaudio the checks skip themselves.
 set -u
 test_binary=$1

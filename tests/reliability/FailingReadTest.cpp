@@ -1,4 +1,7 @@
 // Files whose reading fails part-way: nothing opens as if it were the whole file.
+#include "lexicon/Module1.h"
+#include "lexicon/WordList.h"
+#include "platform/core/ProgramFolder.h"
 #include "platform/core/TextFile.h"
 #include "platform/richtext/RichTextBox.h"
 #include "platform/testing/FakeServices.h"
@@ -10,6 +13,7 @@
 #include "tests/reliability/FaultyDisks.h"
 #include "tests/support/TempFolder.h"
 
+#include <QFileInfo>
 #include <QLabel>
 
 #include <gtest/gtest.h>
@@ -23,6 +27,13 @@ QByteArray lines(int count) {
     return out;
 }
 
+QByteArray dictionary(int count) {
+    QByteArray out;
+    for (int i = 0; i < count; ++i)
+        out += "word" + QByteArray::number(i) + "=|n.|w3:d\r\n";
+    return out;
+}
+
 class FailingReadTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
@@ -31,7 +42,8 @@ protected:
         disk = new FailingReads({{QStringLiteral("cut.txt"), {text, 8192}},
                                  {QStringLiteral("cut.rtf"), {rtf, 8192}},
                                  {QStringLiteral("dead.txt"), {text, 0}},
-                                 {QStringLiteral("whole.txt"), {QByteArray("whole\r\n"), 100}}});
+                                 {QStringLiteral("whole.txt"), {QByteArray("whole\r\n"), 100}},
+                                 {QStringLiteral("dictionary.txt"), {dictionary(4000), 8192}}});
     }
     static void TearDownTestSuite() {
         delete disk;
@@ -62,6 +74,18 @@ TEST_F(FailingReadTest, ReadsFailWhenTheFileIsCutShort) {
         EXPECT_FALSE(box.loadFile(path, RichTextBox::FileFormat::Rtf)) << name;
         EXPECT_EQ(box.text(), QStringLiteral("kept")) << name;
     }
+}
+
+TEST_F(FailingReadTest, WordListReadInPartIsRefusedAsAMissingOne) {
+    ProgramFolder::setOverride(QFileInfo(disk->file(QStringLiteral("dictionary.txt"))).path());
+    WordList list;
+    Module1::LoadDictionary(list, fakes.messageBox, fakes.programExit);
+    ProgramFolder::setOverride(QString());
+    EXPECT_TRUE(list.isEmpty());
+    ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
+    EXPECT_TRUE(fakes.messageBox.shown[0].prompt.startsWith(
+        QStringLiteral("软件的字典文件dictionary.txt没有找到！")));
+    EXPECT_EQ(fakes.programExit.exits, std::vector<int>{0});
 }
 
 TEST_F(FailingReadTest, PhonexaReportsTheFileAndKeepsTheDocument) {

@@ -5,17 +5,21 @@
 #include "platform/core/TextFile.h"
 #include "platform/richtext/RichTextBox.h"
 #include "platform/testing/FakeServices.h"
+#include "platform/word/DocxWriter.h"
+#include "platform/word/WordApplication.h"
+#include "platform/word/WordSelection.h"
 #include "reader/Sayloom.h"
 #include "reader/TextBox.h"
 #include "reader/speech/SpFileStream.h"
 #include "shell/VersionCheck.h"
 #include "shell/frmMain.h"
 #include "shell/frmstep1.h"
-#include "tests/documents/LocalFileServer.h"
 #include "tests/reader/FakeSpeechVoice.h"
 #include "tests/reliability/FaultyDisks.h"
+#include "tests/support/LocalFileServer.h"
 #include "tests/support/TempFolder.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 
@@ -132,6 +136,49 @@ TEST_F(FullDiskTest, WaveFileIsReportedAsFailed) {
         EXPECT_FALSE(stream.Close());
     }
     EXPECT_EQ(contents(path), kOld);
+}
+
+QStringList entries(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+}
+
+TEST_F(FullDiskTest, WordDocumentIsReportedAndLeavesNoPartialFile) {
+    WordDocument doc;
+    WordSelection(doc).typeText(QStringLiteral("hello"));
+    for (const bool former : {false, true}) {
+        SCOPED_TRACE(former ? "over a former file" : "new file");
+        const QString path =
+            former ? oldFile(QStringLiteral("old.docx")) : disk.file(QStringLiteral("new.docx"));
+        disk.fill();
+        QString error;
+        EXPECT_FALSE(writeDocx(doc, path, &error));
+        EXPECT_FALSE(error.isEmpty());
+        EXPECT_EQ(contents(path), former ? kOld : QByteArray("<missing>"));
+        QFile::remove(disk.file(QStringLiteral("filler")));
+        EXPECT_EQ(entries(disk.path()), former ? QStringList{QStringLiteral("old.docx")} : QStringList{});
+        QFile::remove(path);
+    }
+}
+
+// The copies for the word processor lie in a folder of the temporary folder; a copy that cannot be
+// written leaves neither a cut file nor an empty folder behind.
+TEST_F(FullDiskTest, WordCopyThatCannotBeWrittenLeavesNothingBehind) {
+    const QByteArray formerTemp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(disk.path()));
+    WordApplication word(fakes.shell);
+    word.addDocument();
+    word.selection()->typeText(QStringLiteral("hello"));
+    word.setVisible(true);
+    disk.fill();
+    QString error;
+    EXPECT_FALSE(word.showDocuments(&error));
+    if (formerTemp.isEmpty())
+        qunsetenv("TMPDIR");
+    else
+        qputenv("TMPDIR", formerTemp);
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_TRUE(fakes.shell.opened.isEmpty());
+    EXPECT_EQ(entries(disk.path()), QStringList{QStringLiteral("filler")});
 }
 
 TEST_F(FullDiskTest, VersionCheckKeepsTheServerCopyAndDoesNotSayLatest) {

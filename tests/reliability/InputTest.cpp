@@ -17,9 +17,9 @@
 #include "shell/VersionCheck.h"
 #include "shell/frmMain.h"
 #include "shell/frmstep1.h"
-#include "tests/documents/LocalFileServer.h"
 #include "tests/lexicon/LexiconFixtures.h"
 #include "tests/reader/FakeSpeechVoice.h"
+#include "tests/support/LocalFileServer.h"
 
 #include <QCoreApplication>
 #include <QDir>

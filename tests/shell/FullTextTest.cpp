@@ -38,7 +38,7 @@ protected:
 
 TEST_F(FullTextTest, AnnotatesTheWholeDocumentInline) {
     frmMain& w = ready(QStringLiteral("the cat"));
-    choose(w, QStringLiteral("mnupiliang"));
+    chooseMenuItem(w, QStringLiteral("mnupiliang"));
     EXPECT_EQ(w.Rich1->text(), QStringLiteral("the[") + code("DE") + QStringLiteral("]  cat[") + code("kAt") +
                                    QStringLiteral("] "));
     EXPECT_EQ(w.List5, (QList<int>{4, 8}));
@@ -53,7 +53,7 @@ TEST_F(FullTextTest, AnnotatesTheWholeDocumentInline) {
 TEST_F(FullTextTest, LucidaSettingWritesAndOpensThePage) {
     frmMain& w = ready(QStringLiteral("cat"));
     Module1::useLucidaFont = true;
-    choose(w, QStringLiteral("mnupiliang"));
+    chooseMenuItem(w, QStringLiteral("mnupiliang"));
     Module1::useLucidaFont = false;
     EXPECT_EQ(fakes.shell.opened, QStringList{folder.file(QStringLiteral("tmpHTML.htm"))});
     EXPECT_TRUE(folder.read(QStringLiteral("tmpHTML.htm")).endsWith("</span>  </body></html>\r\n"));
@@ -61,7 +61,7 @@ TEST_F(FullTextTest, LucidaSettingWritesAndOpensThePage) {
 
 TEST_F(FullTextTest, EmptyDocumentDoesNothing) {
     frmMain& w = ready(QStringLiteral("   "));
-    choose(w, QStringLiteral("mnupiliang"));
+    chooseMenuItem(w, QStringLiteral("mnupiliang"));
     EXPECT_FALSE(w.progressWindow().isVisible());
     EXPECT_TRUE(w.progressWindow().windowTitle().isEmpty());
     EXPECT_EQ(w.Rich1->text(), QStringLiteral("   "));
@@ -69,7 +69,7 @@ TEST_F(FullTextTest, EmptyDocumentDoesNothing) {
 
 TEST_F(FullTextTest, PlacementNamingNoLayoutUnlocksTheWindow) {
     frmMain& w = ready(QStringLiteral("the cat"), "UP");
-    choose(w, QStringLiteral("mnupiliang"));
+    chooseMenuItem(w, QStringLiteral("mnupiliang"));
     EXPECT_EQ(w.Rich1->text(), QStringLiteral("the cat"));
     EXPECT_TRUE(unlocked(w));
     EXPECT_FALSE(w.progressWindow().isVisible());
@@ -84,7 +84,7 @@ TEST_F(FullTextTest, WindowIsLockedDuringTheRun) {
                      w.progressWindow().isVisible();
     });
     w.mnuviewline->setEnabled(false); // stays as it was after the run
-    choose(w, QStringLiteral("mnupiliang"));
+    chooseMenuItem(w, QStringLiteral("mnupiliang"));
     EXPECT_TRUE(lockedSeen);
     EXPECT_TRUE(unlocked(w));
     EXPECT_FALSE(w.mnuviewline->isEnabled());
@@ -94,7 +94,7 @@ TEST_F(FullTextTest, FirstStopClickKeepsWhatWasFound) {
     const QString text = longText();
     frmMain& w = ready(text);
     QTimer::singleShot(0, &w, [&] { w.progressWindow().Label3_Click(); });
-    choose(w, QStringLiteral("mnupiliang"));
+    chooseMenuItem(w, QStringLiteral("mnupiliang"));
     EXPECT_GT(w.List4.size(), 0);
     EXPECT_LT(w.List4.size(), 140);
     EXPECT_EQ(w.Rich1->text().count(u'['), w.List4.size());
@@ -108,7 +108,7 @@ TEST_F(FullTextTest, SecondStopClickStopsTheInsertion) {
         w.progressWindow().Label3_Click();
         w.progressWindow().Label3_Click();
     });
-    choose(w, QStringLiteral("mnupiliang"));
+    chooseMenuItem(w, QStringLiteral("mnupiliang"));
     EXPECT_GT(w.List4.size(), 0);
     EXPECT_EQ(w.Rich1->text(), text.left(text.size()));
     EXPECT_TRUE(unlocked(w));
@@ -141,7 +141,7 @@ TEST(Frmjincheng, TwoStageStop) {
 TEST_F(FullTextTest, StopClickIsSeenWhileTranscriptionLinesAreBuilt) {
     frmMain& w = ready(QStringLiteral("the cat the cat the cat the cat\r\n").repeated(3000), "up");
     QTimer::singleShot(0, &w, [&] { w.progressWindow().Label3_Click(); });
-    choose(w, QStringLiteral("mnupiliang"));
+    chooseMenuItem(w, QStringLiteral("mnupiliang"));
     ASSERT_EQ(w.List31.size(), 3000);
     EXPECT_NE(w.List31.first(), QStringLiteral(" "));
     EXPECT_EQ(w.List31.last(), QStringLiteral(" ")); // lines after the click get a single blank
@@ -156,7 +156,7 @@ TEST_F(FullTextTest, UnwritableWorkFileEndsTheRunUnrebuiltAndReported) {
     for (const char* placement : {"up", "down"}) {
         fakes.messageBox.shown.clear();
         frmMain& w = ready(QStringLiteral("the cat"), placement);
-        choose(w, QStringLiteral("mnupiliang"));
+        chooseMenuItem(w, QStringLiteral("mnupiliang"));
         EXPECT_EQ(w.Rich1->text(), QStringLiteral("the cat")) << placement;
         EXPECT_TRUE(unlocked(w)) << placement;
         EXPECT_FALSE(w.progressWindow().isVisible()) << placement;
@@ -175,7 +175,7 @@ TEST_F(FullTextTest, QuittingDuringARunStopsItAndOpensNothing) {
         Module1::useLucidaFont = true;
         bool closed = false;
         QTimer::singleShot(0, &w, [&] { closed = w.close(); });
-        choose(w, QStringLiteral("mnupiliang"));
+        chooseMenuItem(w, QStringLiteral("mnupiliang"));
         Module1::useLucidaFont = false;
         Module1::stopAnnotateFlag = true;
         Module1::stopInsertFlag = true;
@@ -196,7 +196,7 @@ TEST_F(FullTextTest, ProgressWindowStartsCentredOverTheMainWindowWithoutTheLastF
     frmMain& w = ready(QStringLiteral("the cat"));
     w.setGeometry(200, 150, 800, 600);
     w.show();
-    choose(w, QStringLiteral("mnupiliang"));
+    chooseMenuItem(w, QStringLiteral("mnupiliang"));
     ASSERT_EQ(w.progressWindow().windowTitle(), QStringLiteral("植入完成：100%"));
     w.progressWindow().load();
     EXPECT_TRUE(w.progressWindow().windowTitle().isEmpty());

@@ -9,7 +9,7 @@
 
 TEST_F(ShellTest, ResizeWithTheSidePanelHidden) {
     frmMain& w = started();
-    choose(w, QStringLiteral("mnuleft"));
+    chooseMenuItem(w, QStringLiteral("mnuleft"));
     EXPECT_FALSE(w.Frame3.Visible());
     w.resize(900, 600);
     w.Form_Resize();
@@ -18,7 +18,7 @@ TEST_F(ShellTest, ResizeWithTheSidePanelHidden) {
 
 TEST_F(ShellTest, ResizeWithTheSymbolPanelShown) {
     frmMain& w = started();
-    choose(w, QStringLiteral("mnuviewline"));
+    chooseMenuItem(w, QStringLiteral("mnuviewline"));
     EXPECT_TRUE(w.Frmadd.Visible());
     w.resize(900, 600);
     w.Form_Resize();
@@ -48,7 +48,7 @@ TEST_F(ShellTest, ShutdownDeletesTemporaryCopiesAndAsks) {
         folder.write(QString::fromLatin1(name), "x");
     fakes.messageBox.queueAnswer(MsgBox::Cancel);
     w.Rich1->setText(QStringLiteral("my text"));
-    choose(w, QStringLiteral("mnuFileExit"));
+    chooseMenuItem(w, QStringLiteral("mnuFileExit"));
     EXPECT_TRUE(w.isVisible());
     EXPECT_EQ(w.Rich1->text(), QStringLiteral("my text"));
     EXPECT_FALSE(QFile::exists(folder.file(QStringLiteral("tmp1.rtf"))));
@@ -62,7 +62,7 @@ TEST_F(ShellTest, ShutdownDeletesTemporaryCopiesAndAsks) {
     EXPECT_TRUE(fakes.programExit.exits.empty());
 
     fakes.messageBox.queueAnswer(MsgBox::Ok);
-    choose(w, QStringLiteral("mnuFileExit"));
+    chooseMenuItem(w, QStringLiteral("mnuFileExit"));
     EXPECT_EQ(fakes.programExit.exits, std::vector<int>{0});
 }
 
@@ -86,7 +86,7 @@ TEST_F(ShellTest, RecentFileMenu) {
         shown << item->text();
     EXPECT_EQ(shown, (QStringList{QStringLiteral("&1 /e.rtf"), QStringLiteral("&2 /d.rtf"),
                                   QStringLiteral("&3 /c.rtf"), QStringLiteral("&4 /b.rtf")}));
-    choose(w, QStringLiteral("mnuclearlist"));
+    chooseMenuItem(w, QStringLiteral("mnuclearlist"));
     EXPECT_EQ(w.mlastfile[0]->text(), QStringLiteral("无历史文件"));
     EXPECT_FALSE(w.mlastfile[1]->isVisible());
     EXPECT_FALSE(w.mnuclearlist->isVisible());

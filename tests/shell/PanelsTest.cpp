@@ -80,13 +80,13 @@ TEST_F(ShellTest, TopPanelMovesTheEditorAndBack) {
     frmMain& w = started();
     const float top = w.Rich1.Top();
     const float height = w.Rich1.Height();
-    choose(w, QStringLiteral("mnuviewzhedie"));
+    chooseMenuItem(w, QStringLiteral("mnuviewzhedie"));
     EXPECT_TRUE(w.mnuviewzhedie->isChecked());
     EXPECT_TRUE(w.Frame1.Visible());
     EXPECT_FALSE(w.Frame0.Visible()); // page B waits behind "切换"
     EXPECT_FLOAT_EQ(w.Rich1.Top(), top + w.Frame1.Height());
     EXPECT_FLOAT_EQ(w.Rich1.Height(), height - w.Frame1.Height());
-    choose(w, QStringLiteral("mnuviewzhedie"));
+    chooseMenuItem(w, QStringLiteral("mnuviewzhedie"));
     EXPECT_FLOAT_EQ(w.Rich1.Top(), top);
     EXPECT_FLOAT_EQ(w.Rich1.Height(), height);
 }
@@ -95,7 +95,7 @@ TEST_F(ShellTest, SidePanelOnTheRightWidensTheEditorInPlace) {
     frmMain& w = started();
     const float left = w.Rich1.Left();
     const float width = w.Rich1.Width();
-    choose(w, QStringLiteral("mnuleft"));
+    chooseMenuItem(w, QStringLiteral("mnuleft"));
     EXPECT_FALSE(w.Frame3.Visible());
     EXPECT_FLOAT_EQ(w.Rich1.Left(), left);
     EXPECT_FLOAT_EQ(w.Rich1.Width(), width + w.Frame3.Width());
@@ -107,13 +107,13 @@ TEST_F(ShellTest, FoldLabelHidesItselfOnceRight) {
     w.Label1_Click();
     EXPECT_TRUE(w.Label1->isHidden());
     EXPECT_FLOAT_EQ(w.Frame3.Left(), frameLeft);
-    choose(w, QStringLiteral("mnuleft"));
+    chooseMenuItem(w, QStringLiteral("mnuleft"));
     EXPECT_FALSE(w.Frame3.Visible());
 }
 
 TEST_F(ShellTest, PageSwitchAndClose) {
     frmMain& w = started();
-    choose(w, QStringLiteral("mnuviewzhedie"));
+    chooseMenuItem(w, QStringLiteral("mnuviewzhedie"));
     w.Label17_Click();
     EXPECT_TRUE(w.Frame0.Visible());
     EXPECT_FALSE(w.Frame1.Visible());
@@ -129,7 +129,7 @@ TEST_F(ShellTest, PageSwitchAndClose) {
 
 TEST_F(ShellTest, ManualPanelBlinksTwiceAndStaysOpen) {
     frmMain& w = started();
-    choose(w, QStringLiteral("mnuhand"));
+    chooseMenuItem(w, QStringLiteral("mnuhand"));
     EXPECT_TRUE(w.mnuviewzhedie->isChecked());
     EXPECT_TRUE(w.Timer2->isActive());
     std::vector<bool> seen;
@@ -160,7 +160,7 @@ TEST_F(ShellTest, TopPanelOpensOnPageAAlone) {
     for (const char* opener : {"mnuviewzhedie", "mnuhand"}) {
         if (w.mnuviewzhedie->isChecked())
             w.mnuviewzhedie_Click();
-        choose(w, QString::fromLatin1(opener));
+        chooseMenuItem(w, QString::fromLatin1(opener));
         EXPECT_FALSE(w.Frame1->isHidden()) << opener;
         EXPECT_TRUE(w.Frame0->isHidden()) << opener;
         w.Label17_Click();

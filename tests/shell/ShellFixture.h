@@ -4,6 +4,7 @@
 #include "platform/testing/FakeServices.h"
 #include "shell/frmMain.h"
 #include "shell/frmstep1.h"
+#include "tests/support/MenuItems.h"
 #include "tests/support/TempFolder.h"
 
 #include <QAction>
@@ -45,14 +46,6 @@ protected:
         frmMain& w = main();
         w.Timer3_Timer();
         return w;
-    }
-
-    // Triggers a menu item by its name, as the user would choose it.
-    static void choose(frmMain& w, const QString& name) {
-        auto* item = w.findChild<QAction*>(name);
-        ASSERT_NE(item, nullptr) << "no menu item " << name.toStdString();
-        ASSERT_TRUE(item->isEnabled()) << "menu item " << name.toStdString() << " is disabled";
-        item->trigger();
     }
 
     TempFolder folder;

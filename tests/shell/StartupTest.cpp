@@ -61,7 +61,7 @@ TEST_F(ShellTest, AboutWindowOpensAgainAndAgain) {
     frmMain& w = main();
     for (int i = 0; i < 2; ++i) {
         QTimer::singleShot(0, &start(), [this] { start().Frame1_Click(); });
-        choose(w, QStringLiteral("mnuHelpAbout"));
+        chooseMenuItem(w, QStringLiteral("mnuHelpAbout"));
         EXPECT_FALSE(start().isVisible());
     }
     EXPECT_FALSE(start().Timer1->isActive());

@@ -52,7 +52,7 @@ TEST_P(TextToolOpener, ShowsTheWindowModallyInItsMode) {
                 visibleBoxes << b->objectName();
         shown->reject();
     });
-    choose(w, QString::fromLatin1(c.item));
+    chooseMenuItem(w, QString::fromLatin1(c.item));
     EXPECT_EQ(title, c.windowTitle);
     EXPECT_EQ(visibleBoxes, c.visibleBox.isEmpty() ? QStringList() : QStringList{c.visibleBox});
 }
@@ -83,7 +83,7 @@ TEST_F(ShellTest, FontReplacementOpensModelessAndOnce) {
     frmMain& w = started();
     w.show();
     folder.write(QStringLiteral("tmp001.rtf"), "old");
-    choose(w, QStringLiteral("mnupiliangzhuanhuan"));
+    chooseMenuItem(w, QStringLiteral("mnupiliangzhuanhuan"));
     auto* window = w.findChild<QWidget*>(QStringLiteral("Frmpiliangzhuanhuan"));
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->isVisible());
@@ -91,7 +91,7 @@ TEST_F(ShellTest, FontReplacementOpensModelessAndOnce) {
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("字体转换"));
     EXPECT_FALSE(QFile::exists(folder.file(QStringLiteral("tmp001.rtf"))));
-    choose(w, QStringLiteral("mnupiliangzhuanhuan"));
+    chooseMenuItem(w, QStringLiteral("mnupiliangzhuanhuan"));
     EXPECT_EQ(w.findChildren<QWidget*>(QStringLiteral("Frmpiliangzhuanhuan")).size(), 1);
 }
 

@@ -93,13 +93,13 @@ TEST_F(WizardTest, MissingWordListEndsTheProgramWithoutTheWizard) {
 
 TEST_F(WizardTest, HelpMenuShowsTheSameWizardModelessly) {
     frmMain& w = started();
-    choose(w, u"mnuxiangdao"_s);
+    chooseMenuItem(w, u"mnuxiangdao"_s);
     Form3& wizard = w.wizard();
     EXPECT_TRUE(wizard.isVisible());
     EXPECT_FALSE(wizard.isModal());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     wizard.close();
-    choose(w, u"mnuxiangdao"_s);
+    chooseMenuItem(w, u"mnuxiangdao"_s);
     EXPECT_EQ(&w.wizard(), &wizard);
     EXPECT_TRUE(wizard.isVisible());
     wizard.close();
@@ -267,7 +267,7 @@ TEST_P(MenuOpeners, OpenTheirWindowInTheirMode) {
     w.Rich1->setText(u"the cat"_s);
     bool state = false;
     const OpenedWindow opened = openedBy(
-        &w, [&] { choose(w, QString::fromLatin1(c.command)); },
+        &w, [&] { chooseMenuItem(w, QString::fromLatin1(c.command)); },
         [&](QWidget& window) { state = c.state(window); });
     EXPECT_EQ(opened.name, QString::fromLatin1(c.window));
     EXPECT_EQ(opened.modal, c.modal);
@@ -295,7 +295,7 @@ TEST_F(WizardTest, ButtonsCarryTheirCaptions) {
 
 TEST_F(WizardTest, SecondOpeningOfAnOpenSearchWindowRerunsItsStepsOnIt) {
     frmMain& w = started();
-    choose(w, u"mnutoolphonetic"_s);
+    chooseMenuItem(w, u"mnutoolphonetic"_s);
     Form4& search = w.searchWindow();
     ASSERT_TRUE(search.isVisible());
     EXPECT_TRUE(checked(search, "Option2"));
@@ -309,12 +309,12 @@ TEST_F(WizardTest, SecondOpeningOfAnOpenSearchWindowRerunsItsStepsOnIt) {
 
 TEST_F(WizardTest, ButtonsWaitWhileARunHoldsTheDocument) {
     frmMain& w = started();
-    choose(w, u"mnuxiangdao"_s);
+    chooseMenuItem(w, u"mnuxiangdao"_s);
     Form3& wizard = w.wizard();
     w.Rich1->setText((u"the cat "_s + u"qq "_s.repeated(5000)).repeated(20));
     bool lockedSeen = false;
     QTimer::singleShot(0, &w, [&] { lockedSeen = !wizard.isEnabled() && !wizard.Command[11]->isEnabled(); });
-    choose(w, u"mnupiliang"_s);
+    chooseMenuItem(w, u"mnupiliang"_s);
     EXPECT_TRUE(lockedSeen);
     EXPECT_TRUE(wizard.isEnabled());
     EXPECT_TRUE(wizard.isVisible());
@@ -330,7 +330,7 @@ TEST_F(WizardTest, EmptyDocumentIsNotCountedWithTheWizardsOwnWords) {
     EXPECT_EQ(fakes.messageBox.shown[0].style, MsgBox::Information);
     EXPECT_EQ(fakes.messageBox.shown[0].title, u"友情提示"_s);
     fakes.messageBox.shown.clear();
-    choose(w, u"mnucitongji"_s);
+    chooseMenuItem(w, u"mnucitongji"_s);
     ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
     EXPECT_EQ(fakes.messageBox.shown[0].prompt, u"当前文档界面内容为空，不必统计"_s);
 }
@@ -347,9 +347,9 @@ TEST_F(WizardTest, FinderButtonsAddUp) {
         &w, [&] { w.wizard().Command[7]->click(); }, inspect);
     EXPECT_EQ(shown, (QStringList{u"Command1"_s, u"Command2"_s}));
     // The menu shows the open window first; the buttons it had stay.
-    choose(w, u"mnuchengyinjie"_s);
+    chooseMenuItem(w, u"mnuchengyinjie"_s);
     EXPECT_EQ(findersShown(w.statisticsWindow()), (QStringList{u"Command1"_s, u"Command2"_s, u"Command6"_s}));
-    choose(w, u"mnulong"_s);
+    chooseMenuItem(w, u"mnulong"_s);
     EXPECT_EQ(findersShown(w.statisticsWindow()), (QStringList{u"Command1"_s, u"Command2"_s, u"Command6"_s}));
     w.statisticsWindow().close();
 }

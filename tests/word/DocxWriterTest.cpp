@@ -4,6 +4,7 @@
 
 #include <zip.h>
 
+#include <QRandomGenerator>
 #include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
@@ -104,15 +105,61 @@ TEST(DocxWriter, CharactersXmlCannotHoldAreLeftOut) {
     EXPECT_EQ(got, (QStringList{u"p"_s, u"t=x"_s + QString::fromUcs4(U"\U0001F600", 1)}));
 }
 
-TEST(DocxWriter, PackageHoldsContentTypesRelationshipsAndTheDocument) {
+TEST(DocxWriter, PackageHoldsContentTypesRelationshipsStylesAndTheDocument) {
     TempFolder folder;
     WordDocument doc;
-    WordSelection(doc).typeText(u"如果 hello"_s);
+    WordSelection sel(doc);
+    sel.typeText(u"如果 hello"_s);
+    sel.moveLeft(5, true);
+    sel.setFontName(u"Times New Roman"_s);
     const QString path = folder.file(u"out.docx"_s);
     ASSERT_TRUE(writeDocx(doc, path));
-    EXPECT_TRUE(readPart(path, "[Content_Types].xml").contains("wordprocessingml.document.main+xml"));
+    const QByteArray types = readPart(path, "[Content_Types].xml");
+    EXPECT_TRUE(types.contains("wordprocessingml.document.main+xml"));
+    EXPECT_TRUE(types.contains("wordprocessingml.styles+xml"));
     EXPECT_TRUE(readPart(path, "_rels/.rels").contains("Target=\"word/document.xml\""));
-    EXPECT_TRUE(readPart(path, "word/document.xml").contains("如果 hello"));
+    EXPECT_TRUE(readPart(path, "word/_rels/document.xml.rels").contains("Target=\"styles.xml\""));
+    const QByteArray document = readPart(path, "word/document.xml");
+    EXPECT_TRUE(document.contains("<w:t xml:space=\"preserve\">如果 </w:t>"));
+    EXPECT_TRUE(document.contains("<w:rStyle w:val=\"F1\"/></w:rPr><w:t>hello"));
+    EXPECT_TRUE(
+        readPart(path, "word/styles.xml")
+            .contains("w:styleId=\"F1\"><w:name w:val=\"F1\"/><w:rPr><w:rFonts w:ascii=\"Times New Roman\""));
+}
+
+// Many fields in changing formats, and letters that deflate packs poorly.
+WordDocument largeDocument(int fields) {
+    WordDocument doc;
+    WordSelection sel(doc);
+    QRandomGenerator random(7);
+    for (int i = 0; i < fields; ++i) {
+        QString word;
+        for (int k = 0; k < 8; ++k)
+            word += QChar(u'a' + random.bounded(26));
+        sel.addEmptyField();
+        sel.typeText(u"eq \\A(["_s + word + u"],"_s + word + u')');
+        sel.moveLeft(int(word.size()) * 2 + 3);
+        sel.moveRight(int(word.size()), true);
+        sel.setFontColor(i % 3 == 0 ? 16711680 : 255);
+        sel.setFontSize(10 + i % 7);
+        sel.moveRight(int(word.size()) + 5);
+        sel.updateFields();
+        sel.typeText(i % 10 == 9 ? u"\r\n"_s : u" "_s);
+    }
+    return doc;
+}
+
+TEST(DocxWriter, StreamedDocumentIsTheWholeMarkup) {
+    TempFolder folder;
+    const WordDocument doc = largeDocument(20'000);
+    const QString path = folder.file(u"large.docx"_s);
+    QString error;
+    ASSERT_TRUE(writeDocx(doc, path, &error)) << error.toStdString();
+    const QByteArray stored = readPart(path, "word/document.xml");
+    EXPECT_GT(stored.size(), 1'000'000);
+    EXPECT_EQ(stored, documentXml(doc));
+    EXPECT_EQ(outline(stored, &error).count(u"ruby"_s), 20'000);
+    EXPECT_TRUE(error.isEmpty()) << error.toStdString();
 }
 
 TEST(DocxWriter, UnwritablePathIsReported) {

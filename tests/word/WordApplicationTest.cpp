@@ -35,7 +35,7 @@ TEST(WordApplication, DocumentsAreOpenedOnlyOnceShownAndRemovedOnQuit) {
     EXPECT_FALSE(word.visible());
 }
 
-TEST(WordApplication, ShellThatCannotOpenTheDocumentIsReported) {
+TEST(WordApplication, ShellThatCannotOpenTheDocumentIsReportedAndTheCopyRemoved) {
     FakeShell shell;
     shell.succeed = false;
     WordApplication word(shell);
@@ -44,7 +44,9 @@ TEST(WordApplication, ShellThatCannotOpenTheDocumentIsReported) {
     QString error;
     EXPECT_FALSE(word.showDocuments(&error));
     EXPECT_FALSE(error.isEmpty());
-    word.quit();
+    ASSERT_EQ(shell.opened.size(), 1);
+    EXPECT_FALSE(QFileInfo::exists(shell.opened[0]));
+    EXPECT_FALSE(QFileInfo::exists(QFileInfo(shell.opened[0]).path())) << "the folder goes with it";
 }
 
 } // namespace

@@ -21,18 +21,6 @@ template <typename T> T* named(T* widget, const char16_t* name) {
     return widget;
 }
 
-// Tokens joined in list order, with no separator before the first.
-QString joined(const QStringList& items, const QString& separator, EventYield& events) {
-    QString out;
-    for (qsizetype k = 0; k < items.size(); ++k) {
-        if (k > 0)
-            out += separator;
-        out += items[k];
-        events.yieldToEvents();
-    }
-    return out;
-}
-
 } // namespace
 
 Form8::Form8(MessageBox& messageBox, CommonDialog& dialogs, const RichTextBox& document, QWidget* parent)

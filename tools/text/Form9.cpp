@@ -70,17 +70,6 @@ const ScanVariant& classScan() {
     return v;
 }
 
-QString joined(const QStringList& items, const QString& separator, EventYield& events) {
-    QString out;
-    for (qsizetype k = 0; k < items.size(); ++k) {
-        if (k > 0)
-            out += separator;
-        out += items[k];
-        events.yieldToEvents();
-    }
-    return out;
-}
-
 } // namespace
 
 Form9::Form9(MessageBox& messageBox, CommonDialog& dialogs, const RichTextBox& document,

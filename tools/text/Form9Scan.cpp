@@ -11,3 +11,14 @@ QString scannedText(const QString& documentText) {
 }
 
 } // namespace ContinuingScan
+
+QString joined(const QStringList& items, const QString& separator, EventYield& events) {
+    QString out;
+    for (qsizetype k = 0; k < items.size(); ++k) {
+        if (k > 0)
+            out += separator;
+        out += items[k];
+        events.yieldToEvents();
+    }
+    return out;
+}

@@ -2,10 +2,12 @@
 
 #include "annotation/Progress.h"
 #include "annotation/WordScanner.h"
+#include "platform/core/EventYield.h"
 #include "platform/core/Vb.h"
 
 #include <QPushButton>
 #include <QString>
+#include <QStringList>
 
 #include <algorithm>
 
@@ -38,6 +40,9 @@ template <typename OnToken, typename Yield> void scan(const QString& t, OnToken&
 }
 
 } // namespace ContinuingScan
+
+// Tokens joined in list order, with no separator before the first; events are let through as it goes.
+QString joined(const QStringList& items, const QString& separator, EventYield& events);
 
 // A run button's caption as the run's progress display.
 class ButtonCaption final : public ProgressSink {

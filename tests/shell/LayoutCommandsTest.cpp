@@ -1,3 +1,4 @@
+#include "annotation/Recognition.h"
 #include "annotation/WordExport.h"
 #include "lexicon/Module1.h"
 #include "platform/richtext/RichTextBox.h"
@@ -6,6 +7,7 @@
 #include "platform/word/WordDocument.h"
 #include "shell/frmMain.h"
 #include "shell/frmstep1.h"
+#include "tests/support/MenuItems.h"
 #include "tests/support/TempFolder.h"
 
 #include <QAction>
@@ -59,7 +61,7 @@ TEST_F(LayoutCommands, SelectionMenuAnnotatesTheSelectedWordInEachNotation) {
         QAction* item = action(c.item);
         ASSERT_NE(item, nullptr);
         ASSERT_TRUE(window.findChild<QMenu*>(u"popmenu2"_s)->actions().contains(item)) << c.item;
-        item->trigger();
+        chooseMenuItem(window, c.item);
         EXPECT_EQ(window.Rich1->text(), c.expected) << c.item;
     }
 }
@@ -68,13 +70,30 @@ TEST_F(LayoutCommands, ExportThatCannotBeOpenedIsReportedAndUnlocks) {
     Module1::outputPlacement = u"word1"_s;
     fakes.shell.succeed = false;
     window.Rich1->setText(u"hello world."_s);
-    action("mnupiliang")->trigger();
+    chooseMenuItem(window, "mnupiliang");
     ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
     EXPECT_EQ(fakes.messageBox.shown[0].title, u"友情提示"_s);
     EXPECT_TRUE(window.Rich1->isEnabled());
     EXPECT_TRUE(action("mnupiliang")->isEnabled());
     ASSERT_EQ(fakes.shell.opened.size(), 1u);
     EXPECT_TRUE(fakes.shell.opened[0].endsWith(u".docx"_s));
+}
+
+// Past 1,000,000 words the appended layout and the Word export say that the text is too large, as the
+// inline layout does, and still end their run.
+TEST_F(LayoutCommands, TextPastTheWordLimitIsReported) {
+    window.Listword.add({u"t=|t|ti:"_s});
+    // Lines of 40 words and one of the 41st.
+    const QString text = (u"t "_s.repeated(40) + u"\r\n"_s).repeated(Recognition::kMaxQueued / 40) + u"t"_s;
+    for (const char* placement : {"self", "word1"}) {
+        fakes.messageBox.shown.clear();
+        Module1::outputPlacement = QString::fromLatin1(placement);
+        window.Rich1->setText(text);
+        action("mnupiliang")->trigger();
+        ASSERT_EQ(fakes.messageBox.shown.size(), 1u) << placement;
+        EXPECT_EQ(fakes.messageBox.shown[0].prompt, u"当前标注文档太大，建议分成更多小文档继续处理！"_s);
+        EXPECT_TRUE(window.Rich1->isEnabled()) << placement;
+    }
 }
 
 // Each full-text placement through the annotation command, as the user runs it: the document it
@@ -98,7 +117,7 @@ TEST_F(LayoutCommands, PlacementsLeaveTheirDocuments) {
         fakes.shell.opened.clear();
         Module1::outputPlacement = QString::fromLatin1(c.placement);
         window.Rich1->setText(text);
-        action("mnupiliang")->trigger();
+        chooseMenuItem(window, "mnupiliang");
         EXPECT_EQ(window.Rich1->text(), c.editor) << c.placement;
         EXPECT_TRUE(window.Rich1->isEnabled()) << c.placement;
         if (c.word.isEmpty()) {

@@ -6,7 +6,8 @@
 #include "shell/Frmchayi.h"
 #include "shell/frmMain.h"
 #include "shell/frmstep1.h"
-#include "tests/documents/LocalFileServer.h"
+#include "tests/support/LocalFileServer.h"
+#include "tests/support/MenuItems.h"
 #include "tests/support/TempFolder.h"
 
 #include <QApplication>
@@ -33,14 +34,6 @@ protected:
           window(fakes.services(), start) {}
 
     RichTextBox& rich() { return *window.Rich1; }
-
-    // Triggers a menu item by its object name; fails clearly when it is missing or disabled.
-    void trigger(const char* name) {
-        auto* action = window.findChild<QAction*>(QLatin1String(name));
-        ASSERT_NE(action, nullptr) << name;
-        ASSERT_TRUE(action->isEnabled()) << name;
-        action->trigger();
-    }
 
     // Selects and lets the editor report the new selection, as it does once the view follows.
     void select(int start, int length) {
@@ -86,7 +79,7 @@ TEST_F(DocumentsTest, OpensPlainTextInEitherEncoding) {
         const QString path = document(QStringLiteral("doc.txt"), c.bytes);
         fakes.dialogs.openAnswers.push_back({path});
 
-        trigger("mnuFileopen");
+        chooseMenuItem(window, "mnuFileopen");
 
         EXPECT_EQ(rich().text(), text);
         EXPECT_EQ(window.lblfile->text(), path);
@@ -105,7 +98,7 @@ TEST_F(DocumentsTest, OpenedPlainTextTakesTheDefaultTypingFont) {
     select(0, 3);
     rich().setSelColor(0x0000FF);
     fakes.dialogs.openAnswers.push_back({document(QStringLiteral("a.txt"), "plain words")});
-    trigger("mnuFileopen");
+    chooseMenuItem(window, "mnuFileopen");
     select(0, 5);
     EXPECT_EQ(rich().selFontName(), QStringLiteral("宋体"));
     EXPECT_EQ(rich().selColor(), 0);
@@ -116,7 +109,7 @@ TEST_F(DocumentsTest, OpensRtfWithItsFormattingAndSavesTextFilesAsRtf) {
         document(QStringLiteral("doc.rtf"), "{\\rtf1\\ansi\\ansicpg936{\\fonttbl{\\f0\\fnil Arial;}}"
                                             "\\f0\\fs24 plain \\b bold\\b0  \\'d2\\'f4\\par second}");
     fakes.dialogs.openAnswers.push_back({rtf});
-    trigger("mnuFileopen");
+    chooseMenuItem(window, "mnuFileopen");
     EXPECT_EQ(rich().text(), QStringLiteral("plain bold 音\r\nsecond"));
     select(6, 4);
     EXPECT_EQ(rich().selBold(), true);
@@ -127,9 +120,9 @@ TEST_F(DocumentsTest, OpensRtfWithItsFormattingAndSavesTextFilesAsRtf) {
     // A plain-text document saved with Save is written as RTF to its own path.
     const QString txt = document(QStringLiteral("notes.txt"), "some notes");
     fakes.dialogs.openAnswers.push_back({txt});
-    trigger("mnuFileopen");
+    chooseMenuItem(window, "mnuFileopen");
     rich().setText(QStringLiteral("some notes, edited"));
-    trigger("mnuFileSave");
+    chooseMenuItem(window, "mnuFileSave");
     EXPECT_TRUE(folder.read(QStringLiteral("notes.txt")).startsWith("{\\rtf"));
     EXPECT_EQ(rich().text(), QStringLiteral("some notes, edited"));
     EXPECT_TRUE(fakes.messageBox.shown.empty());
@@ -138,7 +131,7 @@ TEST_F(DocumentsTest, OpensRtfWithItsFormattingAndSavesTextFilesAsRtf) {
 TEST_F(DocumentsTest, CancelledOpenChangesNothing) {
     rich().setText(QStringLiteral("keep me"));
     fakes.dialogs.openAnswers.push_back({std::nullopt});
-    trigger("mnuFileopen");
+    chooseMenuItem(window, "mnuFileopen");
     EXPECT_EQ(rich().text(), QStringLiteral("keep me"));
     EXPECT_TRUE(window.lblfile->text().isEmpty());
     EXPECT_EQ(recent(), QStringList{QStringLiteral("无历史文件")});
@@ -149,7 +142,7 @@ TEST_F(DocumentsTest, UnreadableFileIsReportedAndChangesNothing) {
     QDir(folder.path()).mkdir(QStringLiteral("folder.txt"));
     fakes.dialogs.openAnswers.push_back({folder.file(QStringLiteral("folder.txt"))});
 
-    trigger("mnuFileopen");
+    chooseMenuItem(window, "mnuFileopen");
 
     EXPECT_EQ(rich().text(), QStringLiteral("keep me"));
     EXPECT_TRUE(window.lblfile->text().isEmpty());
@@ -165,14 +158,14 @@ TEST_F(DocumentsTest, RecentFileRingFollowsTheOpenedFiles) {
         paths.append(document(QLatin1String(name), QByteArray(name)));
     for (const QString& path : paths) {
         fakes.dialogs.openAnswers.push_back({path});
-        trigger("mnuFileopen");
+        chooseMenuItem(window, "mnuFileopen");
     }
     EXPECT_EQ(recent(), (QStringList{QStringLiteral("&1 ") + paths[4], QStringLiteral("&2 ") + paths[3],
                                      QStringLiteral("&3 ") + paths[2], QStringLiteral("&4 ") + paths[1]}));
 
     // Opening a listed file moves it to the front; choosing an item opens it and moves it too.
     fakes.dialogs.openAnswers.push_back({paths[2]});
-    trigger("mnuFileopen");
+    chooseMenuItem(window, "mnuFileopen");
     EXPECT_EQ(recent().first(), QStringLiteral("&1 ") + paths[2]);
     window.mlastfile[3]->trigger();
     EXPECT_EQ(rich().text(), QStringLiteral("b.txt"));
@@ -183,7 +176,7 @@ TEST_F(DocumentsTest, RecentFileRingFollowsTheOpenedFiles) {
 TEST_F(DocumentsTest, MissingRecentFileIsReportedAndStaysListed) {
     const QString path = document(QStringLiteral("gone.txt"), "x");
     fakes.dialogs.openAnswers.push_back({path});
-    trigger("mnuFileopen");
+    chooseMenuItem(window, "mnuFileopen");
     rich().setText(QStringLiteral("current"));
     QFile::remove(path);
 
@@ -202,7 +195,7 @@ TEST_F(DocumentsTest, SavingANeverSavedDocumentAsksForAName) {
     ASSERT_TRUE(window.mnuFileSave->isEnabled());
     fakes.dialogs.saveAnswers.push_back({std::nullopt});
 
-    trigger("mnuFileSave");
+    chooseMenuItem(window, "mnuFileSave");
 
     EXPECT_EQ(fakes.dialogs.saveRequests.size(), 1u);
     EXPECT_EQ(window.windowTitle(), QStringLiteral("    ") + kTitle);
@@ -211,7 +204,7 @@ TEST_F(DocumentsTest, SavingANeverSavedDocumentAsksForAName) {
 
     const QString path = folder.file(QStringLiteral("new.rtf"));
     fakes.dialogs.saveAnswers.push_back({path});
-    trigger("mnuFileSave");
+    chooseMenuItem(window, "mnuFileSave");
 
     ASSERT_EQ(fakes.dialogs.saveRequests.size(), 2u);
     EXPECT_EQ(fakes.dialogs.saveRequests[1].filter, QStringLiteral("富文本(*.rtf)|*.rtf|"));
@@ -225,7 +218,7 @@ TEST_F(DocumentsTest, SavingANeverSavedDocumentAsksForAName) {
     // With a current path Save writes there without asking.
     rich().setText(QStringLiteral("changed"));
     EXPECT_TRUE(window.mnuFileSave->isEnabled());
-    trigger("mnuFileSave");
+    chooseMenuItem(window, "mnuFileSave");
     EXPECT_EQ(fakes.dialogs.saveRequests.size(), 2u);
     EXPECT_FALSE(window.mnuFileSave->isEnabled());
 }
@@ -236,14 +229,14 @@ TEST_F(DocumentsTest, SaveAsOntoAnExistingFileAsksFirst) {
     const QString current = folder.file(QStringLiteral("current.rtf"));
     rich().setText(QStringLiteral("text"));
     fakes.dialogs.saveAnswers.push_back({current});
-    trigger("mnuFileSaveAs");
+    chooseMenuItem(window, "mnuFileSaveAs");
     ASSERT_EQ(window.lblfile->text(), current);
 
     // Cancel: the chosen file stays as it was, the document is saved to its own path instead.
     rich().setText(QStringLiteral("more text"));
     fakes.dialogs.saveAnswers.push_back({target});
     fakes.messageBox.queueAnswer(MsgBox::Cancel);
-    trigger("mnuFileSaveAs");
+    chooseMenuItem(window, "mnuFileSaveAs");
     ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
     EXPECT_EQ(fakes.messageBox.shown[0].prompt,
               QStringLiteral("文件名已经存在，将覆盖原文件！您确定要覆盖它吗？"));
@@ -255,7 +248,7 @@ TEST_F(DocumentsTest, SaveAsOntoAnExistingFileAsksFirst) {
     // OK: the chosen file is replaced and becomes the current path.
     fakes.dialogs.saveAnswers.push_back({target});
     fakes.messageBox.queueAnswer(MsgBox::Ok);
-    trigger("mnuFileSaveAs");
+    chooseMenuItem(window, "mnuFileSaveAs");
     EXPECT_NE(folder.read(QStringLiteral("exists.rtf")), old);
     EXPECT_EQ(window.lblfile->text(), target);
     EXPECT_EQ(window.windowTitle(), target + QStringLiteral("    ") + kTitle);
@@ -270,7 +263,7 @@ TEST_F(DocumentsTest, FailedSaveIsReportedAndKeepsTheOldFile) {
     rich().setText(QStringLiteral("text"));
     fakes.dialogs.saveAnswers.push_back({path});
     fakes.messageBox.queueAnswer(MsgBox::Ok);
-    trigger("mnuFileSaveAs");
+    chooseMenuItem(window, "mnuFileSaveAs");
 
     ASSERT_EQ(fakes.messageBox.shown.size(), 2u);
     EXPECT_EQ(fakes.messageBox.shown[1].style, MsgBox::Critical);
@@ -288,7 +281,7 @@ TEST_F(DocumentsTest, FailedHandOverSaysTheCopyCouldNotBeWritten) {
     const QString blocked = folder.file(QStringLiteral("blocked"));
     folder.write(QStringLiteral("blocked"), "not a folder");
     ProgramFolder::setOverride(blocked);
-    trigger("mnuintoword");
+    chooseMenuItem(window, "mnuintoword");
     ProgramFolder::setOverride(folder.path());
     EXPECT_TRUE(fakes.shell.opened.isEmpty());
     ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
@@ -301,8 +294,8 @@ TEST_F(DocumentsTest, FailedHandOverSaysTheCopyCouldNotBeWritten) {
 
 TEST_F(DocumentsTest, HandOversWriteDistinctTemporaryFiles) {
     rich().setText(QStringLiteral("C:\\temp"));
-    trigger("mnuintoword");
-    trigger("mnuintoword");
+    chooseMenuItem(window, "mnuintoword");
+    chooseMenuItem(window, "mnuintoword");
     ASSERT_EQ(fakes.shell.opened.size(), 2);
     EXPECT_NE(fakes.shell.opened[0], fakes.shell.opened[1]);
     for (const QString& path : fakes.shell.opened) {
@@ -316,7 +309,7 @@ TEST_F(DocumentsTest, HandOversWriteDistinctTemporaryFiles) {
 }
 
 TEST_F(DocumentsTest, HelpOpensTheHelpDocument) {
-    trigger("mnuHelpSearchForHelpOn");
+    chooseMenuItem(window, "mnuHelpSearchForHelpOn");
     EXPECT_EQ(fakes.shell.opened, QStringList{folder.file(QStringLiteral("help.doc"))});
 }
 
@@ -325,14 +318,14 @@ TEST_F(DocumentsTest, BackslashesSurviveSaveAndOpen) {
     rich().setText(text);
     const QString path = folder.file(QStringLiteral("slashes.rtf"));
     fakes.dialogs.saveAnswers.push_back({path});
-    trigger("mnuFileSaveAs");
+    chooseMenuItem(window, "mnuFileSaveAs");
     EXPECT_EQ(rich().text(), text);
-    trigger("mnuFileSave");
+    chooseMenuItem(window, "mnuFileSave");
     EXPECT_EQ(rich().text(), text);
 
     rich().setText(QString());
     fakes.dialogs.openAnswers.push_back({path});
-    trigger("mnuFileopen");
+    chooseMenuItem(window, "mnuFileopen");
     EXPECT_EQ(rich().text(), text);
     EXPECT_TRUE(fakes.messageBox.shown.empty());
 }
@@ -397,7 +390,7 @@ TEST_F(DocumentsTest, CutCopyAndPasteGoThroughTheClipboard) {
     rich().setText(QStringLiteral("hello world"));
     select(6, 5);
     rich().setSelColor(0x0000FF);
-    trigger("mnucopy");
+    chooseMenuItem(window, "mnucopy");
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("world"));
     EXPECT_EQ(rich().text(), QStringLiteral("hello world"));
 
@@ -437,9 +430,9 @@ TEST_F(DocumentsTest, AttributeTogglesMakeMixedSelectionsUniform) {
         (rich().*c.set)(true);
         select(0, 6);
         ASSERT_EQ((rich().*c.get)(), std::nullopt);
-        trigger(c.item);
+        chooseMenuItem(window, c.item);
         EXPECT_EQ((rich().*c.get)(), true);
-        trigger(c.item);
+        chooseMenuItem(window, c.item);
         EXPECT_EQ((rich().*c.get)(), false);
     }
 }
@@ -451,14 +444,14 @@ TEST_F(DocumentsTest, CancelledFontDialogStillApplies) {
     rich().setSelUnderline(true);
     rich().setSelFontName(QStringLiteral("Courier"));
     fakes.dialogs.colorAnswers.push_back(0x0000FF);
-    trigger("mnugeshifont");
+    chooseMenuItem(window, "mnugeshifont");
     EXPECT_EQ(rich().selColor(), 0x0000FF);
     select(0, 3);
     rich().setSelColor(0x00FF00);
     select(0, 6);
 
     fakes.dialogs.fontAnswers.push_back(std::nullopt);
-    trigger("mnufont");
+    chooseMenuItem(window, "mnufont");
 
     ASSERT_EQ(fakes.dialogs.fontRequests.size(), 1u);
     EXPECT_EQ(fakes.dialogs.fontRequests[0].name, rich().baseFontName());
@@ -477,7 +470,7 @@ TEST_F(DocumentsTest, ChosenFontIsApplied) {
     chosen.bold = true;
     chosen.italic = true;
     fakes.dialogs.fontAnswers.push_back(chosen);
-    trigger("mnufont");
+    chooseMenuItem(window, "mnufont");
     EXPECT_EQ(rich().selFontName(), QStringLiteral("Serif"));
     EXPECT_EQ(rich().selFontSize(), 20.0);
     EXPECT_EQ(rich().selBold(), true);
@@ -492,14 +485,14 @@ TEST_F(DocumentsTest, ColourDialogCannotApplyBlack) {
         {0, 0x00FF00}, {std::nullopt, 0x00FF00}, {0xFF0000, 0xFF0000}, {0x000001, 0x000001}};
     for (const auto& [answer, expected] : cases) {
         fakes.dialogs.colorAnswers.push_back(answer);
-        trigger("mnugeshifont");
+        chooseMenuItem(window, "mnugeshifont");
         EXPECT_EQ(fakes.dialogs.colorRequests.back(), 0);
         EXPECT_EQ(rich().selColor(), expected);
     }
 }
 
 TEST_F(DocumentsTest, AppendixPictures) {
-    trigger("mnucha2");
+    chooseMenuItem(window, "mnucha2");
     ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
     EXPECT_EQ(fakes.messageBox.shown[0].prompt, QStringLiteral("文件 houzhui.gif 丢失，请咨询作者！"));
     EXPECT_EQ(fakes.messageBox.shown[0].style, MsgBox::Information);
@@ -510,14 +503,14 @@ TEST_F(DocumentsTest, AppendixPictures) {
     ASSERT_TRUE(picture.save(folder.file(QStringLiteral("houzhui.gif")), "PNG"));
     ASSERT_TRUE(picture.save(folder.file(QStringLiteral("chayi.gif")), "PNG"));
 
-    trigger("mnucha2");
+    chooseMenuItem(window, "mnucha2");
     Frmchayi& window2 = window.chayiWindow();
     EXPECT_TRUE(window2.isVisible());
     EXPECT_EQ(window2.windowTitle(), QStringLiteral("英语常见后缀的发音"));
     EXPECT_EQ(window2.Image1->pixmap().size(), QSize(40, 30));
 
     // The first appendix reuses the open window, which stays modeless.
-    trigger("mnucha1");
+    chooseMenuItem(window, "mnucha1");
     EXPECT_TRUE(window2.isVisible());
     EXPECT_FALSE(window2.isModal());
     EXPECT_EQ(window2.windowTitle(), QStringLiteral("英美发音差异"));
@@ -529,7 +522,7 @@ TEST_F(DocumentsTest, AppendixPictures) {
         wasModal = window2.isModal() && window2.isVisible();
         window2.reject();
     });
-    trigger("mnucha1");
+    chooseMenuItem(window, "mnucha1");
     EXPECT_TRUE(wasModal);
 }
 
@@ -537,11 +530,11 @@ TEST_F(DocumentsTest, AppendixPictures) {
 TEST_F(DocumentsTest, SaveToAnImpossiblePathIsReported) {
     const QString current = document(QStringLiteral("current.txt"), "old");
     fakes.dialogs.openAnswers.push_back({current});
-    trigger("mnuFileopen");
+    chooseMenuItem(window, "mnuFileopen");
     rich().setText(QStringLiteral("edited"));
     fakes.dialogs.saveAnswers.push_back({current + QStringLiteral("/doc.rtf")});
 
-    trigger("mnuFileSaveAs");
+    chooseMenuItem(window, "mnuFileSaveAs");
 
     ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
     EXPECT_EQ(fakes.messageBox.shown[0].style, MsgBox::Critical);
@@ -555,8 +548,8 @@ TEST_F(DocumentsTest, SaveToAnImpossiblePathIsReported) {
 
 TEST_F(DocumentsTest, EveryOptionsOpenerShowsTheDialogModally) {
     const std::function<void()> openers[] = {
-        [&] { trigger("mnuset"); },
-        [&] { trigger("mnutooloption"); },
+        [&] { chooseMenuItem(window, "mnuset"); },
+        [&] { chooseMenuItem(window, "mnutooloption"); },
         [&] { window.mnupcanshu->trigger(); },
         [&] { window.mnupcanshu2->trigger(); },
         [&] { window.tbToolBar_ButtonClick(QStringLiteral("设置")); },

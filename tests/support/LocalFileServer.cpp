@@ -1,4 +1,4 @@
-#include "tests/documents/LocalFileServer.h"
+#include "tests/support/LocalFileServer.h"
 
 #include <QTcpSocket>
 

@@ -1,6 +1,6 @@
 #include "shell/VersionCheck.h"
 #include "platform/testing/FakeServices.h"
-#include "tests/documents/LocalFileServer.h"
+#include "tests/support/LocalFileServer.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>

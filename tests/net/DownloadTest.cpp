@@ -1,5 +1,5 @@
 #include "platform/net/Download.h"
-#include "tests/documents/LocalFileServer.h"
+#include "tests/support/LocalFileServer.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
