@@ -37,7 +37,7 @@ namespace Module1 {
 
 std::int32_t foundWordIndex = 0;
 
-void LoadDictionary(WordList& list, MessageBox& messageBox, ProgramExit& exit) {
+bool LoadDictionary(WordList& list, MessageBox& messageBox, ProgramExit& exit) {
     // A word list read only in part would pass for a whole one; it is refused as a missing one is.
     const std::optional<QByteArray> bytes =
         TextFile::readBytes(ProgramFolder::file(QStringLiteral("dictionary.txt")));
@@ -47,9 +47,10 @@ void LoadDictionary(WordList& list, MessageBox& messageBox, ProgramExit& exit) {
                                        "请重新安装。程序将退出！"),
                         MsgBox::Critical | MsgBox::OkOnly, MessageTitle::notice());
         exit.exit(0);
-        return;
+        return false;
     }
     list.add(splitLines(Ansi::decode(*bytes)));
+    return true;
 }
 
 namespace {

@@ -25,8 +25,8 @@ QString ToUnicodeIpa(const QString& code);
 QString ToHtmlEntities(const QString& code);
 
 // Word list (dictionary.txt in the program folder). A missing or unreadable file shows its message
-// and ends the program through `exit`. Adds to the list without clearing it.
-void LoadDictionary(WordList& list, MessageBox& messageBox, ProgramExit& exit);
+// and ends the program through `exit`, and gives false. Adds to the list without clearing it.
+[[nodiscard]] bool LoadDictionary(WordList& list, MessageBox& messageBox, ProgramExit& exit);
 // Transcription (field 2) of the first entry whose key is the lower-cased word; sets
 // foundWordIndex.
 QString LookupPhoneticFast(const WordList& list, const QString& word);

@@ -447,7 +447,7 @@ void Sayloom::showEvent(QShowEvent* event) {
 
 void Sayloom::menuAbout_Click() {
     if (!about)
-        about = std::make_unique<Frmabout>(services.shell, this);
+        about = new Frmabout(services.shell, this);
     about->setWindowModality(Qt::ApplicationModal);
     about->show();
     about->raise();
@@ -455,7 +455,7 @@ void Sayloom::menuAbout_Click() {
 
 void Sayloom::mnudownload_Click() {
     if (!download)
-        download = std::make_unique<Frmdown>(services.shell, this);
+        download = new Frmdown(services.shell, this);
     download->show();
     download->raise();
 }

@@ -142,6 +142,7 @@ private:
     // A text file is saved in the encoding it was opened in.
     TextEncoding::Encoding textEncoding = TextEncoding::Encoding::Ansi;
     std::unique_ptr<RecentFileList> recent;
-    std::unique_ptr<Frmabout> about;
-    std::unique_ptr<Frmdown> download;
+    // Owned through this window as their Qt parent, created on first use.
+    Frmabout* about = nullptr;
+    Frmdown* download = nullptr;
 };

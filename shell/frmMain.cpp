@@ -9,12 +9,13 @@
 #include "platform/word/WordApplication.h"
 #include "shell/EditorFont.h"
 #include "shell/ForeColor.h"
+#include "shell/Form3.h"
 #include "shell/Frmchayi.h"
 #include "shell/Frmjincheng.h"
 #include "shell/PhoneticFontFile.h"
 #include "shell/ProductSite.h"
 #include "shell/ProductTitle.h"
-#include "shell/ToolbarIcons.h"
+#include "shell/VersionCheck.h"
 #include "shell/frmstep1.h"
 #include "tools/lexicon/Form2.h"
 #include "tools/lexicon/Form4.h"
@@ -35,19 +36,28 @@
 namespace {
 constexpr int kToolBarPixels = 26;
 constexpr int kStatusBarPixels = 22;
+
+// The client area, created with the first control placed in it.
+QWidget* centralWidgetOf(QMainWindow* window) {
+    if (!window->centralWidget())
+        window->setCentralWidget(new QWidget(window));
+    return window->centralWidget();
+}
 } // namespace
 
-frmMain::frmMain(Services services, frmstep1& startWindow, QWidget* parent)
-    : QMainWindow(parent), services(services), startWindow(startWindow), client(new QWidget(this)),
-      Rich1(new RichTextBox(client), 1140, 440, 13995, 6000), Rich2(new RichTextBox(this)),
-      tbToolBar(new QToolBar(client), 0, 0, 15165, kToolBarPixels * Twips::kPerPixel),
-      sbStatusBar(new QStatusBar(client), 0, 9600, 15165, kStatusBarPixels * Twips::kPerPixel),
-      Frame1(new QFrame(client), 10, 390, 15165, 825), Frame0(new QFrame(client), 10, 390, 15165, 825),
-      Frame3(new QFrame(client), 0, 450, 1125, 8955), Frmadd(new QFrame(client), 10, 2160, 15165, 705),
-      lblfile(new QLabel(client)), Timer2(new QTimer(this)), Timer3(new QTimer(this)) {
+frmMain::frmMain(Services services, frmstep1& startWindow, StartOptions options, QWidget* parent)
+    : QMainWindow(parent), Rich1(new RichTextBox(centralWidgetOf(this)), 1140, 440, 13995, 6000),
+      Rich2(new RichTextBox(this)),
+      tbToolBar(new QToolBar(centralWidgetOf(this)), 0, 0, 15165, kToolBarPixels * Twips::kPerPixel),
+      sbStatusBar(new QStatusBar(centralWidgetOf(this)), 0, 9600, 15165, kStatusBarPixels * Twips::kPerPixel),
+      lblfile(new QLabel(centralWidgetOf(this))), Timer2(new QTimer(this)), Timer3(new QTimer(this)),
+      Frame1(new QFrame(centralWidgetOf(this)), 10, 390, 15165, 825),
+      Frame0(new QFrame(centralWidgetOf(this)), 10, 390, 15165, 825),
+      Frame3(new QFrame(centralWidgetOf(this)), 0, 450, 1125, 8955),
+      Frmadd(new QFrame(centralWidgetOf(this)), 10, 2160, 15165, 705), services(services),
+      startWindow(startWindow), options(options), client(centralWidget()) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(productTitle());
-    setCentralWidget(client);
     Rich1->setObjectName(QStringLiteral("Rich1"));
     Rich1->setBaseFont(EditorFont::family(), 12);
     Rich2->setObjectName(QStringLiteral("Rich2"));
@@ -61,16 +71,12 @@ frmMain::frmMain(Services services, frmstep1& startWindow, QWidget* parent)
     Timer2->setInterval(500);
     connect(Timer2, &QTimer::timeout, this, &frmMain::Timer2_Timer);
 
+    updateServerFile = VersionCheck::defaultServerFile();
     setupMenus();
     setupToolbar();
-    setupDocumentCommands();
-    setupEditingCommands();
-    setupLayoutCommands();
-    setupLexiconToolCommands();
-    setupTextToolCommands();
+    connectEditor();
     setupStatusBar();
     setupPanels();
-    setupStatisticsCommands();
     resize(1011, 700);
     Form_Load();
 }
@@ -89,114 +95,6 @@ float frmMain::Width() const {
 
 float frmMain::Height() const {
     return static_cast<float>(frameGeometry().height()) * Twips::kPerPixel;
-}
-
-void frmMain::setupMenus() {
-    const auto menu = [this](const char16_t* name, const char16_t* caption) {
-        QMenu* m = menuBar()->addMenu(QString::fromUtf16(caption));
-        m->setObjectName(QString::fromUtf16(name));
-        m->menuAction()->setObjectName(QString::fromUtf16(name));
-        return m;
-    };
-    const auto item = [this](QMenu* m, const QString& name, const QString& caption, auto handler,
-                             const QKeySequence& shortcut = {}) {
-        return insertMenuItem(m, nullptr, name, caption, handler, shortcut);
-    };
-    const auto separator = [](QMenu* m, const char16_t* name) {
-        QAction* a = m->addSeparator();
-        a->setObjectName(QString::fromUtf16(name));
-        return a;
-    };
-
-    mnufile = menu(u"mnufile", u"文件(&F)");
-    l1 = separator(mnufile, u"l1");
-    mnuclearlist = item(mnufile, QStringLiteral("mnuclearlist"), QStringLiteral("清除文件列表记录"),
-                        &frmMain::mnuclearlist_Click);
-    mnuclearlist->setVisible(false);
-    recent = std::make_unique<RecentFileList>(services.settings, QStringLiteral("PhonexaDesk"), *mnufile,
-                                              mnuclearlist, QStringLiteral("mlastfile(%1)"),
-                                              [this](int i) { mlastfile_Click(i); });
-    mlastfile = recent->menuItems();
-    l2 = separator(mnufile, u"l2");
-    mnuFileExit =
-        item(mnufile, QStringLiteral("mnuFileExit"), QStringLiteral("退出(&X)"), &frmMain::mnuFileExit_Click);
-
-    mnuedit = menu(u"mnuedit", u"编辑(&E)");
-
-    mnuview = menu(u"mnuview", u"视图(&V)");
-    // The handlers invert the check mark themselves (they also run from code), so the flip that
-    // triggering a checkable item makes is undone before the handler runs.
-    const auto toggle = [this, menu = mnuview](const QString& name, const QString& caption, auto handler,
-                                               const QKeySequence& shortcut = {}) {
-        QAction* a = menu->addAction(caption);
-        a->setObjectName(name);
-        a->setShortcut(shortcut);
-        a->setCheckable(true);
-        a->setChecked(true);
-        connect(a, &QAction::triggered, this, [this, a, handler](bool checked) {
-            a->setChecked(!checked);
-            (this->*handler)();
-        });
-        return a;
-    };
-    mnuviewzhedie = toggle(QStringLiteral("mnuviewzhedie"), QStringLiteral("顶端音标面板(&T)"),
-                           &frmMain::mnuviewzhedie_Click, QKeySequence(Qt::CTRL | Qt::Key_T));
-    mnuleft = toggle(QStringLiteral("mnuleft"), QStringLiteral("侧面音标面板(&L)"), &frmMain::mnuleft_Click,
-                     QKeySequence(Qt::CTRL | Qt::Key_L));
-    mnuviewline =
-        toggle(QStringLiteral("mnuviewline"), QStringLiteral("符号面板(&S)"), &frmMain::mnuviewline_Click);
-
-    mnubiaozhu = menu(u"mnubiaozhu", u"音标标注(&B)");
-    mnuline7 = separator(mnubiaozhu, u"mnuline7");
-    mnuhand = item(mnubiaozhu, QStringLiteral("mnuhand"), QStringLiteral("打开手工标注面板(&H)"),
-                   &frmMain::mnuhand_Click);
-    mnupiliang = item(mnubiaozhu, QStringLiteral("mnupiliang"), QStringLiteral("全文批量标注(&P)"),
-                      &frmMain::mnupiliang_Click, QKeySequence(Qt::Key_F3));
-    mnuline5 = separator(mnubiaozhu, u"mnuline5");
-
-    mnuzizhu = menu(u"mnuzizhu", u"工具(&T)");
-    mnutran = menu(u"mnutran", u"英译汉(&Y)");
-    mnutongji = menu(u"mnutongji", u"统计(&S)");
-    mnugeshi = menu(u"mnugeshi", u"格式(&O)");
-    mnuHelp = menu(u"mnuHelp", u"帮助(&H)");
-    mnuHelpBar0 = separator(mnuHelp, u"mnuHelpBar0");
-    mnuHelpAbout = item(mnuHelp, QStringLiteral("mnuHelpAbout"), QStringLiteral("关于...(&A) "),
-                        &frmMain::mnuHelpAbout_Click);
-    mnuattach = menu(u"mnuattach", u"附录(&A)");
-}
-
-void frmMain::setupToolbar() {
-    tbToolBar->setObjectName(QStringLiteral("tbToolBar"));
-    tbToolBar->setIconSize(QSize(16, 16));
-    tbToolBar->setMovable(false);
-    addToolButton(QStringLiteral("批量标注"), QStringLiteral("批量标注"),
-                  QStringLiteral("按F3，对当前文档全文标注"),
-                  ToolbarIcons::icon("tools-check-spelling", ToolbarIcons::Picture::Annotate),
-                  [this] { mnupiliang_Click(); });
-}
-
-QAction* frmMain::addToolButton(const QString& key, const QString& description, const QString& toolTip,
-                                const QIcon& icon, std::function<void()> command, QAction* before) {
-    auto* a = new QAction(icon, description, tbToolBar.get());
-    a->setObjectName(key);
-    a->setToolTip(toolTip);
-    tbToolBar->insertAction(before, a);
-    toolCommands.emplace_back(key, std::move(command));
-    connect(a, &QAction::triggered, this, [this, key] { tbToolBar_ButtonClick(key); });
-    return a;
-}
-
-QAction* frmMain::toolButton(const QString& key) const {
-    return tbToolBar->findChild<QAction*>(key, Qt::FindDirectChildrenOnly);
-}
-
-void frmMain::tbToolBar_ButtonClick(const QString& key) {
-    for (const auto& [k, command] : toolCommands) {
-        if (k == key) {
-            command();
-            return;
-        }
-    }
 }
 
 void frmMain::setupStatusBar() {
@@ -247,7 +145,15 @@ void frmMain::Timer3_Timer() {
     Timer3->stop();
     Rich1->editor()->setFocus();
     Form_Resize();
-    Module1::LoadDictionary(Listword, services.messageBox, services.programExit);
+    if (!Module1::LoadDictionary(Listword, services.messageBox, services.programExit))
+        return;
+    if (!options.wizardAtStart)
+        return;
+    // Modal to this window only, so the tool windows it opens modelessly can be used.
+    Form3& window = wizard();
+    window.setWindowModality(Qt::WindowModal);
+    window.exec();
+    window.setWindowModality(Qt::NonModal);
 }
 
 void frmMain::placeBars() {
@@ -336,6 +242,9 @@ void frmMain::lockForRun() {
     for (QWidget* w : std::initializer_list<QWidget*>{Frame1.get(), Frame0.get(), Frmadd.get(), Frame3.get(),
                                                       Rich1.get(), tbToolBar.get()})
         w->setEnabled(false);
+    // The wizard's buttons open the same tools as the menus.
+    if (form3)
+        form3->setEnabled(false);
     // Every command that could change the document or the work lists during the run is switched off,
     // shortcuts included; only what was enabled is switched on again.
     lockedActions.clear();
@@ -358,6 +267,8 @@ void frmMain::unlockAfterRun() {
     for (QWidget* w : std::initializer_list<QWidget*>{Frame1.get(), Frame0.get(), Frmadd.get(), Frame3.get(),
                                                       Rich1.get(), tbToolBar.get()})
         w->setEnabled(true);
+    if (form3)
+        form3->setEnabled(true);
     for (QAction* a : lockedActions)
         a->setEnabled(true);
     lockedActions.clear();

@@ -1,5 +1,4 @@
 // Document files: open, save, save as, the hand-over to the word processor, help, the version check.
-#include "shell/ToolbarIcons.h"
 #include "shell/frmMain.h"
 
 #include "platform/core/ProgramFolder.h"
@@ -15,41 +14,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QRandomGenerator>
-#include <QToolBar>
-
-void frmMain::setupDocumentCommands() {
-    updateServerFile = VersionCheck::defaultServerFile();
-    const auto item = [this](QMenu* menu, QAction* before, const char16_t* name, const char16_t* caption,
-                             auto handler, const QKeySequence& shortcut = {}) {
-        return insertMenuItem(menu, before, QString::fromUtf16(name), QString::fromUtf16(caption), handler,
-                              shortcut);
-    };
-    mnuFileopen = item(mnufile, l1, u"mnuFileopen", u"打开(&O)", &frmMain::mnuFileopen_Click,
-                       QKeySequence(Qt::CTRL | Qt::Key_O));
-    mnuFileBar0 = mnufile->insertSeparator(l1);
-    mnuFileBar0->setObjectName(QStringLiteral("mnuFileBar0"));
-    mnuFileSave = item(mnufile, l1, u"mnuFileSave", u"保存(&S)", &frmMain::mnuFileSave_Click,
-                       QKeySequence(Qt::CTRL | Qt::Key_S));
-    mnuFileSaveAs = item(mnufile, l1, u"mnuFileSaveAs", u"另存为(&A)...", &frmMain::mnuFileSaveAs_Click);
-    mnuFileSaveAs->setEnabled(false);
-
-    mnuHelpSearchForHelpOn = item(mnuHelp, mnuHelpBar0, u"mnuHelpSearchForHelpOn", u"帮助...(&H)",
-                                  &frmMain::mnuHelpSearchForHelpOn_Click, QKeySequence(Qt::Key_F1));
-    // The version check has no visible entry.
-    update = item(mnuHelp, mnuHelpAbout, u"update", u"在线升级(&U)", &frmMain::update_Click);
-    update->setVisible(false);
-
-    QAction* const first = toolButton(QStringLiteral("批量标注"));
-    addToolButton(
-        QStringLiteral("打开"), QStringLiteral("打开"), QStringLiteral("Ctrl+O"),
-        ToolbarIcons::icon("document-open", ToolbarIcons::Picture::Open), [this] { mnuFileopen_Click(); },
-        first);
-    addToolButton(
-        QStringLiteral("保存"), QStringLiteral("保存"), QStringLiteral("Ctrl+S"),
-        ToolbarIcons::icon("document-save", ToolbarIcons::Picture::Save), [this] { mnuFileSave_Click(); },
-        first);
-    tbToolBar->insertSeparator(first);
-}
 
 bool frmMain::loadIntoEditor(const QString& path) {
     // The file is read whole before the editor changes, so a failed read leaves the document as it was.

@@ -1,12 +1,10 @@
 // Editing and formatting commands, the editor's events and its two context menus.
-#include "shell/ToolbarIcons.h"
 #include "shell/frmMain.h"
 
 #include "platform/core/ProgramFolder.h"
 #include "platform/richtext/RichTextBox.h"
 #include "platform/services/MessageTitles.h"
 #include "shell/EditorFont.h"
-#include "shell/Form1.h"
 #include "shell/Frmchayi.h"
 
 #include <QApplication>
@@ -19,7 +17,6 @@
 #include <QPlainTextEdit>
 #include <QTextEdit>
 #include <QTimer>
-#include <QToolBar>
 
 namespace {
 
@@ -55,109 +52,12 @@ void replaceSelectionOf(QWidget* control, const QString& text) {
 
 } // namespace
 
-void frmMain::setupEditingCommands() {
-    const auto item = [this](QMenu* menu, QAction* before, const char16_t* name, const char16_t* caption,
-                             auto handler, const QKeySequence& shortcut = {}) {
-        return insertMenuItem(menu, before, QString::fromUtf16(name), QString::fromUtf16(caption), handler,
-                              shortcut);
-    };
-    const auto separator = [](QMenu* menu, QAction* before, const char16_t* name) {
-        QAction* a = menu->insertSeparator(before);
-        a->setObjectName(QString::fromUtf16(name));
-        return a;
-    };
-
-    mnucut = item(mnuedit, nullptr, u"mnucut", u"剪切(X)", &frmMain::mnucut_Click);
-    mnucopy = item(mnuedit, nullptr, u"mnucopy", u"复制(&C)", &frmMain::mnucopy_Click);
-    mnupaste = item(mnuedit, nullptr, u"mnupaste", u"粘贴(&P)", &frmMain::mnupaste_Click);
-
-    mnuset = item(mnubiaozhu, mnuline7, u"mnuset", u"参数设置(&S)", &frmMain::openForm1,
-                  QKeySequence(Qt::SHIFT | Qt::Key_F1));
-
-    mnuline4 = separator(mnuzizhu, nullptr, u"mnuline4");
-    mnuintoword = item(mnuzizhu, nullptr, u"mnuintoword", u"转入WORD继续处理或打印",
-                       &frmMain::mnuintoword_Click, QKeySequence(Qt::Key_F8));
-    mnuline3 = separator(mnuzizhu, nullptr, u"mnuline3");
-    mnuline2 = separator(mnuzizhu, nullptr, u"mnuline2");
-    mnutooloption = item(mnuzizhu, nullptr, u"mnutooloption", u"选项...(&P)", &frmMain::openForm1);
-
-    mnub = item(mnugeshi, nullptr, u"mnub", u"加粗(&B)", &frmMain::mnub_Click,
-                QKeySequence(Qt::CTRL | Qt::Key_B));
-    mnuxie = item(mnugeshi, nullptr, u"mnuxie", u"斜体(&I)", &frmMain::mnuxie_Click,
-                  QKeySequence(Qt::CTRL | Qt::Key_I));
-    mnushanchu = item(mnugeshi, nullptr, u"mnushanchu", u"中删线(&D)", &frmMain::mnushanchu_Click);
-    mnuxiahua = item(mnugeshi, nullptr, u"mnuxiahua", u"下划线(U)", &frmMain::mnuxiahua_Click,
-                     QKeySequence(Qt::CTRL | Qt::Key_U));
-    mnugeshiline1 = separator(mnugeshi, nullptr, u"mnugeshiline1");
-    mnufont = item(mnugeshi, nullptr, u"mnufont", u"字体字号...(&F)", &frmMain::mnufont_Click);
-    mnugeshiline2 = separator(mnugeshi, nullptr, u"mnugeshiline2");
-    mnugeshifont = item(mnugeshi, nullptr, u"mnugeshifont", u"字体颜色...(&C)", &frmMain::mnugeshifont_Click);
-    mnuline6 = separator(mnugeshi, nullptr, u"mnuline6");
-
-    mnucha1 = item(mnuattach, nullptr, u"mnucha1", u"英美发音差异(&1)", &frmMain::mnucha1_Click);
-    mnucha2 = item(mnuattach, nullptr, u"mnucha2", u"常见后缀发音(&2)", &frmMain::mnucha2_Click);
-
-    // The context menus never stand in the menu bar.
-    popmenu1 = new QMenu(QStringLiteral("popmenu1"), this);
-    popmenu1->setObjectName(QStringLiteral("popmenu1"));
-    mnupcanshu = item(popmenu1, nullptr, u"mnupcanshu", u"设置参数", &frmMain::openForm1);
-    mnupline1 = separator(popmenu1, nullptr, u"mnupline1");
-    mnupbiao = item(popmenu1, nullptr, u"mnupbiao", u"全文标注", &frmMain::mnupiliang_Click);
-    mnupline2 = separator(popmenu1, nullptr, u"mnupline2");
-    mnuppaste = item(popmenu1, nullptr, u"mnuppaste", u"粘贴", &frmMain::mnupaste_Click);
-    popmenu2 = new QMenu(QStringLiteral("popmenu2"), this);
-    popmenu2->setObjectName(QStringLiteral("popmenu2"));
-    mnupcanshu2 = item(popmenu2, nullptr, u"mnupcanshu2", u"设置参数", &frmMain::openForm1);
-    mnupline3 = separator(popmenu2, nullptr, u"mnupline3");
-    mnupline4 = separator(popmenu2, nullptr, u"mnupline4");
-    mnupfuzhi = item(popmenu2, nullptr, u"mnupfuzhi", u"复制", &frmMain::mnucopy_Click);
-    mnupcut = item(popmenu2, nullptr, u"mnupcut", u"剪切", &frmMain::mnucut_Click);
-
-    using ToolbarIcons::icon;
-    using ToolbarIcons::Picture;
-    QAction* const annotate = toolButton(QStringLiteral("批量标注"));
-    tbCut = addToolButton(
-        QStringLiteral("剪切"), QStringLiteral("剪切"), QStringLiteral("剪切"),
-        icon("edit-cut", Picture::Cut), [this] { mnucut_Click(); }, annotate);
-    tbCopy = addToolButton(
-        QStringLiteral("复制"), QStringLiteral("复制"), QStringLiteral("复制"),
-        icon("edit-copy", Picture::Copy), [this] { mnucopy_Click(); }, annotate);
-    addToolButton(
-        QStringLiteral("粘贴"), QStringLiteral("粘贴"), QStringLiteral("粘贴"),
-        icon("edit-paste", Picture::Paste), [this] { mnupaste_Click(); }, annotate);
-    tbToolBar->insertSeparator(annotate);
-    addToolButton(
-        QStringLiteral("设置"), QStringLiteral("参数设置"), QStringLiteral("设置参数(shift+F1)"),
-        icon("preferences-system", Picture::Settings), [this] { openForm1(); }, annotate);
-    tbCut->setEnabled(false);
-    tbCopy->setEnabled(false);
-    tbToolBar->addSeparator();
-    addToolButton(QStringLiteral("转入WORD"), QStringLiteral("转入WORD"), QStringLiteral("当前文档转入WORD"),
-                  icon("x-office-document", Picture::Word), [this] { mnuintoword_Click(); });
-    tbToolBar->addSeparator();
-    addToolButton(QStringLiteral("加粗"), QStringLiteral("加粗"), QStringLiteral("Ctrl+B"),
-                  icon("format-text-bold", Picture::Bold), [this] { mnub_Click(); });
-    addToolButton(QStringLiteral("斜体"), QStringLiteral("斜体"), QStringLiteral("Ctrl+I"),
-                  icon("format-text-italic", Picture::Italic), [this] { mnuxie_Click(); });
-    addToolButton(QStringLiteral("中删线"), QStringLiteral("中删线"), QStringLiteral("中删线"),
-                  icon("format-text-strikethrough", Picture::StrikeThrough), [this] { mnushanchu_Click(); });
-    addToolButton(QStringLiteral("下划线"), QStringLiteral("下划线"), QStringLiteral("Ctrl+U"),
-                  icon("format-text-underline", Picture::Underline), [this] { mnuxiahua_Click(); });
-    addToolButton(QStringLiteral("字体字号"), QStringLiteral("字体字号"), QStringLiteral("字体字号"),
-                  icon("preferences-desktop-font", Picture::Font), [this] { mnufont_Click(); });
-    addToolButton(QStringLiteral("字体颜色"), QStringLiteral("字体颜色"), QStringLiteral("字体颜色"),
-                  icon("format-text-color", Picture::Colour), [this] { mnugeshifont_Click(); });
-
+void frmMain::connectEditor() {
     // Our own context menus replace the editor's built-in one, also where the view receives the click.
     Rich1->editor()->viewport()->setContextMenuPolicy(Qt::PreventContextMenu);
     connect(Rich1.get(), &RichTextBox::changed, this, &frmMain::Rich1_Change);
     connect(Rich1.get(), &RichTextBox::selectionChanged, this, &frmMain::Rich1_SelChange);
     connect(Rich1.get(), &RichTextBox::mouseUp, this, &frmMain::Rich1_MouseUp);
-}
-
-void frmMain::openForm1() {
-    Form1 dialog(services, *Label5, *Label21, this);
-    dialog.exec();
 }
 
 void frmMain::mnucopy_Click() {
@@ -235,7 +135,7 @@ void frmMain::mnugeshifont_Click() {
 
 Frmchayi& frmMain::chayiWindow() {
     if (!chayi)
-        chayi = std::make_unique<Frmchayi>(this);
+        chayi = new Frmchayi(this);
     return *chayi;
 }
 

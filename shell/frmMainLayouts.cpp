@@ -17,41 +17,15 @@
 #include "platform/word/WordApplication.h"
 #include "shell/ForeColor.h"
 #include "shell/Frmjincheng.h"
-#include "shell/ToolbarIcons.h"
 #include "shell/frmMain.h"
 
 #include <QDir>
 #include <QLabel>
 #include <QMenu>
-#include <QToolBar>
 
 namespace {
 const QString kTooLarge = QStringLiteral("当前标注文档太大，建议分成更多小文档继续处理！");
 } // namespace
-
-void frmMain::setupLayoutCommands() {
-    const auto item = [this](const QString& name, const QString& caption, void (frmMain::*handler)(),
-                             const QKeySequence& shortcut = {}) {
-        return insertMenuItem(mnubiaozhu, mnupiliang, name, caption, handler, shortcut);
-    };
-    mnuzhineng = item(QStringLiteral("mnuzhineng"), QStringLiteral("给选定单词标第13版音"),
-                      &frmMain::mnuzhineng_Click);
-    mnuzhineng2 = item(QStringLiteral("mnuzhineng2"), QStringLiteral("给选定单词标第15版音"),
-                       &frmMain::mnuzhineng2_Click, QKeySequence(Qt::Key_F2));
-    mnuzhineng3 = item(QStringLiteral("mnuzhineng3"), QStringLiteral("给选定单词标 k.k.音"),
-                       &frmMain::mnuzhineng3_Click);
-    // The same three commands on the context menu of a selection.
-    mnupcidian = insertMenuItem(popmenu2, mnupline4, QStringLiteral("mnupcidian"),
-                                QStringLiteral("给单词标第13版音"), &frmMain::mnuzhineng_Click);
-    mnupcidian2 = insertMenuItem(popmenu2, mnupline4, QStringLiteral("mnupcidian2"),
-                                 QStringLiteral("给单词标第15版音"), &frmMain::mnuzhineng2_Click);
-    mnupcidian3 = insertMenuItem(popmenu2, mnupline4, QStringLiteral("mnupcidian3"),
-                                 QStringLiteral("给单词标 k.k.音"), &frmMain::mnuzhineng3_Click);
-    addToolButton(
-        QStringLiteral("智能标注"), QStringLiteral("智能标注"), QStringLiteral("选定单词，按F2标注它"),
-        ToolbarIcons::icon("insert-text", ToolbarIcons::Picture::AnnotateWord),
-        [this] { mnuzhineng_Click(); }, toolButton(QStringLiteral("批量标注")));
-}
 
 bool frmMain::annotateSelection(void (frmMain::*command)()) {
     const SelectedWord::Refusal refusal = SelectedWord::check(Rich1->selText());

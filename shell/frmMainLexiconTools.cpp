@@ -1,4 +1,4 @@
-// The lexicon tools' menu items and their openers.
+// The lexicon tools' openers.
 #include "platform/richtext/RichTextBox.h"
 #include "shell/frmMain.h"
 #include "tools/lexicon/Form2.h"
@@ -26,28 +26,6 @@ void showModal(QDialog& window) {
         window.exec();
 }
 } // namespace
-
-void frmMain::setupLexiconToolCommands() {
-    const auto item = [this](QMenu* menu, QAction* before, const char16_t* name, const char16_t* caption,
-                             void (frmMain::*handler)(), const QKeySequence& shortcut = {}) {
-        return insertMenuItem(menu, before, QString::fromUtf16(name), QString::fromUtf16(caption), handler,
-                              shortcut);
-    };
-    QAction* const first = mnuzizhu->actions().value(0, nullptr);
-    mnuguanli = item(mnuzizhu, first, u"mnuguanli", u"添加自定义音标(&M)", &frmMain::mnuguanli_Click,
-                     QKeySequence(Qt::Key_F4));
-    mnuguanli2 = item(mnuzizhu, first, u"mnuguanli2", u"管理自定义音标(&G)", &frmMain::mnuguanli2_Click);
-    mnuguanli3 = item(mnuzizhu, first, u"mnuguanli3", u"管理软件音标库(&S)", &frmMain::mnuguanli3_Click);
-    mnutoolline1 = mnuzizhu->insertSeparator(first);
-    mnutoolline1->setObjectName(QStringLiteral("mnutoolline1"));
-    mnutoolword =
-        item(mnuzizhu, first, u"mnutoolword", u"搜索单词或字母组合的音标(&W)", &frmMain::mnutoolword_Click);
-    mnutoolphonetic = item(mnuzizhu, first, u"mnutoolphonetic", u"搜索包含某读音的单词(&P)",
-                           &frmMain::mnutoolphonetic_Click);
-    mnujieshi = item(mnutran, mnutran->actions().value(0, nullptr), u"mnujieshi", u"翻译单词或词组(&E)",
-                     &frmMain::mnujieshi_Click, QKeySequence(Qt::Key_F9));
-    mnupjieshi = item(popmenu2, mnupline4, u"mnupjieshi", u"解释单词", &frmMain::mnupjieshi_Click);
-}
 
 Form2& frmMain::entriesWindow() {
     // A closed window is loaded afresh; one still importing is kept.

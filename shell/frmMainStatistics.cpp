@@ -1,4 +1,4 @@
-// The gloss and the statistics windows: their menu items and openers.
+// The gloss and the statistics windows' openers.
 #include "platform/richtext/RichTextBox.h"
 #include "shell/Frmjincheng.h"
 #include "shell/frmMain.h"
@@ -9,26 +9,6 @@
 #include <QFrame>
 #include <QPushButton>
 #include <QToolBar>
-
-void frmMain::setupStatisticsCommands() {
-    const auto item = [this](QMenu* menu, QAction* before, const char16_t* name, const char16_t* caption,
-                             void (frmMain::*handler)()) {
-        return insertMenuItem(menu, before, QString::fromUtf16(name), QString::fromUtf16(caption), handler);
-    };
-    mnutrans = item(mnutran, nullptr, u"mnutrans", u"单词批量中文标注(&T)", &frmMain::mnutrans_Click);
-    mnucitongji = item(mnutongji, nullptr, u"mnucitongji", u"词汇统计", &frmMain::mnucitongji_Click);
-    mnutongjiline = mnutongji->addSeparator();
-    mnutongjiline->setObjectName(QStringLiteral("mnutongjiline"));
-    mnuyinbiaotongji =
-        item(mnutongji, nullptr, u"mnuyinbiaotongji", u"音节分类", &frmMain::mnuyinbiaotongji_Click);
-    mnulong = item(mnutongji, nullptr, u"mnulong", u"查找长音", &frmMain::mnulong_Click);
-    mnuzhongdu = item(mnutongji, nullptr, u"mnuzhongdu", u"查找重读音节", &frmMain::mnuzhongdu_Click);
-    mnucizhongyin = item(mnutongji, nullptr, u"mnucizhongyin", u"查找次重音", &frmMain::mnucizhongyin_Click);
-    mnuchengyinjie =
-        item(mnutongji, nullptr, u"mnuchengyinjie", u"查找成音节", &frmMain::mnuchengyinjie_Click);
-    mnupfanyi = item(popmenu1, mnupline2, u"mnupfanyi", u"全文翻译", &frmMain::mnutrans_Click);
-    mnuptongji = item(popmenu1, mnupline2, u"mnuptongji", u"全文统计", &frmMain::mnucitongji_Click);
-}
 
 bool frmMain::glossRunning() const {
     return form6 && form6->running();

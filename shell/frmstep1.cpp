@@ -6,7 +6,6 @@
 #include "shell/ForeColor.h"
 #include "shell/ProductSite.h"
 #include "shell/ProductTitle.h"
-#include "shell/frmMain.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -28,9 +27,9 @@ QLabel* label(QWidget* parent, const QString& name, const QString& text) {
 }
 } // namespace
 
-frmstep1::frmstep1(Services services, const QString& lockPath)
+frmstep1::frmstep1(Services services, const QString& lockPath, std::function<void()> showMainWindow)
     : QDialog(nullptr, Qt::SplashScreen), services(services), Timer1(new QTimer(this)),
-      Frame1(new QFrame(this)), instance(lockPath) {
+      Frame1(new QFrame(this)), instance(lockPath), showMainWindow(std::move(showMainWindow)) {
     setObjectName(QStringLiteral("frmstep1"));
     setWindowTitle(QStringLiteral("关于 ") + productTitle());
     setFont(QFont(QStringLiteral("宋体"), 10));
@@ -95,12 +94,6 @@ frmstep1::frmstep1(Services services, const QString& lockPath)
     connect(Timer1, &QTimer::timeout, this, &frmstep1::Timer1_Timer);
 }
 
-frmstep1::~frmstep1() {
-    // Once shown as the About window this window is a child of the main window it owns.
-    setParent(nullptr);
-    main.reset();
-}
-
 bool frmstep1::Form_Load() {
     switch (instance.acquire()) {
     case InstanceLock::Outcome::Acquired:
@@ -119,17 +112,12 @@ bool frmstep1::Form_Load() {
     return false;
 }
 
-frmMain& frmstep1::mainWindow() {
-    if (!main)
-        main = std::make_unique<frmMain>(services, *this);
-    return *main;
-}
-
 void frmstep1::Timer1_Timer() {
     ++ticks;
     if (ticks != 3)
         return;
-    mainWindow().show();
+    if (showMainWindow)
+        showMainWindow();
     Timer1->stop();
     hide();
 }
@@ -156,6 +144,8 @@ void frmstep1::showAbout(QWidget* owner) {
     setParent(owner, Qt::Dialog | Qt::FramelessWindowHint);
     setModal(true);
     exec();
+    // Owned by whoever created it, never by the main window.
+    setParent(nullptr, Qt::Dialog | Qt::FramelessWindowHint);
 }
 
 bool frmstep1::eventFilter(QObject* watched, QEvent* event) {

@@ -6,20 +6,20 @@
 
 #include <QDialog>
 
-#include <memory>
+#include <functional>
 
 class QFrame;
 class QLabel;
 class QTimer;
-class frmMain;
 
 // The start-up window: refuses a second instance, shows the splash for three ticks, then the main
 // window; afterwards it stays hidden and serves as the About window.
 class frmstep1 : public QDialog {
     Q_OBJECT
 public:
-    explicit frmstep1(Services services, const QString& lockPath = InstanceLock::defaultPath());
-    ~frmstep1() override;
+    // `showMainWindow` creates (on first use) and shows the main window, which its caller owns.
+    explicit frmstep1(Services services, const QString& lockPath = InstanceLock::defaultPath(),
+                      std::function<void()> showMainWindow = {});
 
     // False when another instance runs: the message is shown and the program ended.
     bool Form_Load();
@@ -30,10 +30,6 @@ public:
     void Label12_Click();
     // The About command of the main window: modal, owned by it, until a click hides it.
     void showAbout(QWidget* owner);
-
-    // The main window, created (and loaded) on first use.
-    frmMain& mainWindow();
-    bool mainWindowCreated() const { return main != nullptr; }
 
     Services services;
     QTimer* Timer1;
@@ -47,6 +43,6 @@ protected:
 
 private:
     InstanceLock instance;
-    std::unique_ptr<frmMain> main;
+    std::function<void()> showMainWindow;
     int ticks = 0;
 };

@@ -91,7 +91,8 @@ int main(int argc, char** argv) {
     WordList list;
     FailOnMessage messages;
     NoExit noExit;
-    Module1::LoadDictionary(list, messages, noExit);
+    if (!Module1::LoadDictionary(list, messages, noExit))
+        return 1;
     Module1::phoneticSystem = QStringLiteral("new");
     Module1::bracketMode = QStringLiteral("[");
     Module1::DeriveBrackets();

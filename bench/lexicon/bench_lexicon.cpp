@@ -116,7 +116,8 @@ int main() {
     for (int run = 0; run < 5; ++run) {
         WordList fresh;
         const auto start = std::chrono::steady_clock::now();
-        Module1::LoadDictionary(fresh, messages, exits);
+        if (!Module1::LoadDictionary(fresh, messages, exits))
+            return 1;
         bestLoad = std::min(bestLoad, secondsSince(start));
         list = std::move(fresh);
     }

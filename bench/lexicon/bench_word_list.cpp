@@ -43,15 +43,15 @@ int main() {
     NoExit exits;
     const double before = residentMb();
     WordList kept;
-    Module1::LoadDictionary(kept, messages, exits);
-    const double loaded = residentMb();
-    if (kept.isEmpty())
+    if (!Module1::LoadDictionary(kept, messages, exits) || kept.isEmpty())
         return 1;
+    const double loaded = residentMb();
     double best = 1e9;
     for (int run = 0; run < 5; ++run) {
         WordList fresh;
         const auto start = std::chrono::steady_clock::now();
-        Module1::LoadDictionary(fresh, messages, exits);
+        if (!Module1::LoadDictionary(fresh, messages, exits))
+            return 1;
         best =
             std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
     }

@@ -115,7 +115,8 @@ int main(int argc, char** argv) {
 
     WordList words;
     NoExit noExit;
-    Module1::LoadDictionary(words, messageBox, noExit);
+    if (!Module1::LoadDictionary(words, messageBox, noExit))
+        return 1;
     NoDialogs dialogs;
     Form5 meaning(messageBox, dialogs, editor, words);
     const QString sample[] = {QStringLiteral("nation"), QStringLiteral("cat"), QStringLiteral("beautiful"),

@@ -50,7 +50,8 @@ int main(int argc, char** argv) {
     }
     FakeServices fakes;
     WordList list;
-    Module1::LoadDictionary(list, fakes.messageBox, fakes.programExit);
+    if (!Module1::LoadDictionary(list, fakes.messageBox, fakes.programExit))
+        return 1;
     Module1::phoneticSystem = QStringLiteral("new");
     Module1::bracketMode = QStringLiteral("[");
     Module1::DeriveBrackets();

@@ -24,7 +24,7 @@ protected:
         FakeServices services;
         // Each suite of the fixture sets up again; the list keeps one copy of the file.
         list.clear();
-        LoadDictionary(list, services.messageBox, services.programExit);
+        EXPECT_TRUE(LoadDictionary(list, services.messageBox, services.programExit));
         ProgramFolder::setOverride({});
     }
     void SetUp() override { ProgramFolder::setOverride(QStringLiteral(PHONEXA_PROGRAM_FOLDER)); }

@@ -15,7 +15,7 @@ class WordListTest : public ::testing::Test {
 protected:
     void load(const QStringList& lines) {
         writeDictionary(folder, lines);
-        LoadDictionary(list, messages, exits);
+        ASSERT_TRUE(LoadDictionary(list, messages, exits));
     }
     TempFolder folder;
     WordList list;
@@ -24,7 +24,7 @@ protected:
 };
 
 TEST_F(WordListTest, MissingFileShowsTheMessageAndEndsTheProgram) {
-    LoadDictionary(list, messages, exits);
+    EXPECT_FALSE(LoadDictionary(list, messages, exits));
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].prompt, QStringLiteral("软件的字典文件dictionary.txt没有找到！\r\n"
                                                        "查找音标的高速算法无法生效！\r\n"
@@ -37,7 +37,7 @@ TEST_F(WordListTest, MissingFileShowsTheMessageAndEndsTheProgram) {
 
 TEST_F(WordListTest, UnreadableFileEndsTheProgramToo) {
     QDir().mkdir(folder.file(QStringLiteral("dictionary.txt")));
-    LoadDictionary(list, messages, exits);
+    EXPECT_FALSE(LoadDictionary(list, messages, exits));
     EXPECT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(exits.exits.size(), 1u);
 }
@@ -117,7 +117,7 @@ TEST_F(WordListTest, MeaningLookupTakesTheFirstEntryInListOrder) {
 TEST_F(WordListTest, MeaningLosesALoneLineFeed) {
     folder.write(QStringLiteral("dictionary.txt"),
                  Ansi::encode(QStringLiteral("run=|跑\n奔跑|rQn\r\nsit=|坐|sit\r\n")));
-    LoadDictionary(list, messages, exits);
+    ASSERT_TRUE(LoadDictionary(list, messages, exits));
     ASSERT_EQ(list.count(), 2);
     EXPECT_EQ(LookupMeaningFast(list, QStringLiteral("run")), QStringLiteral("跑奔跑"));
     EXPECT_EQ(LookupPhoneticFast(list, QStringLiteral("run")), QStringLiteral("rQn"));
@@ -126,7 +126,7 @@ TEST_F(WordListTest, MeaningLosesALoneLineFeed) {
 TEST_F(WordListTest, FileWithUnixLineEndsLoadsEveryLine) {
     folder.write(QStringLiteral("dictionary.txt"),
                  Ansi::encode(QStringLiteral("run=|跑|rQn\nsit=|坐|sit\n")));
-    LoadDictionary(list, messages, exits);
+    ASSERT_TRUE(LoadDictionary(list, messages, exits));
     EXPECT_EQ(list.count(), 2);
     EXPECT_EQ(LookupPhoneticFast(list, QStringLiteral("sit")), QStringLiteral("sit"));
 }

@@ -206,7 +206,7 @@ TEST_F(OpenersTest, MenuItemsStandInTheirPlaces) {
     EXPECT_EQ(w.mnujieshi->shortcut(), QKeySequence(Qt::Key_F9));
     EXPECT_EQ(w.mnutran->actions().value(0), w.mnujieshi);
     const QList<QAction*> pop = w.popmenu2->actions();
-    EXPECT_EQ(pop.indexOf(w.mnupjieshi) + 1, pop.indexOf(w.mnupline4));
+    EXPECT_EQ(pop.indexOf(w.mnupjieshi) + 1, pop.indexOf(w.findChild<QAction*>(u"mnupline4"_qs)));
 }
 
 TEST_F(OpenersTest, ModelessOpenersSetTheModeOnTheSameWindow) {

@@ -79,8 +79,9 @@ TEST_F(FailingReadTest, ReadsFailWhenTheFileIsCutShort) {
 TEST_F(FailingReadTest, WordListReadInPartIsRefusedAsAMissingOne) {
     ProgramFolder::setOverride(QFileInfo(disk->file(QStringLiteral("dictionary.txt"))).path());
     WordList list;
-    Module1::LoadDictionary(list, fakes.messageBox, fakes.programExit);
+    const bool loaded = Module1::LoadDictionary(list, fakes.messageBox, fakes.programExit);
     ProgramFolder::setOverride(QString());
+    EXPECT_FALSE(loaded);
     EXPECT_TRUE(list.isEmpty());
     ASSERT_EQ(fakes.messageBox.shown.size(), 1u);
     EXPECT_TRUE(fakes.messageBox.shown[0].prompt.startsWith(

@@ -188,7 +188,7 @@ TEST_F(FullTextTest, QuittingDuringARunStopsItAndOpensNothing) {
         else
             EXPECT_EQ(w.Rich1->text(), before) << placement;
         EXPECT_FALSE(w.progressWindow().isVisible()) << placement;
-        startWindow.reset();
+        restart();
     }
 }
 

@@ -14,11 +14,11 @@ TEST_F(ShellTest, SplashShowsTheMainWindowOnTheThirdTick) {
     start().Timer1->start();
     start().Timer1_Timer();
     start().Timer1_Timer();
-    EXPECT_FALSE(start().mainWindowCreated());
+    EXPECT_FALSE(mainWindow);
     start().Frame1_Click(); // hiding the splash early does not stop the hand-over
     EXPECT_FALSE(start().isVisible());
     start().Timer1_Timer();
-    ASSERT_TRUE(start().mainWindowCreated());
+    ASSERT_TRUE(mainWindow);
     EXPECT_TRUE(main().isVisible());
     EXPECT_FALSE(start().Timer1->isActive());
     EXPECT_TRUE(fakes.messageBox.shown.empty());
@@ -33,7 +33,7 @@ TEST_F(ShellTest, SecondInstanceIsRefused) {
     EXPECT_EQ(fakes.messageBox.shown[0].style, MsgBox::Critical);
     EXPECT_EQ(fakes.messageBox.shown[0].title, QStringLiteral("友情提示"));
     EXPECT_EQ(fakes.programExit.exits, std::vector<int>{0});
-    EXPECT_FALSE(start().mainWindowCreated());
+    EXPECT_FALSE(mainWindow);
 }
 
 TEST_F(ShellTest, LockOfACrashedInstanceIsTakenOver) {
