@@ -3,6 +3,7 @@
 #include "platform/core/ProgramFolder.h"
 #include "platform/core/Vb.h"
 #include "platform/services/MessageTitles.h"
+#include "platform/widgets/Named.h"
 #include "reader/Frmabout.h"
 #include "reader/Frmdown.h"
 #include "reader/speech/AudioFormats.h"
@@ -32,11 +33,6 @@ const QString kNoOutput = QStringLiteral("No audio ouput object available");
 const QString kIntroduction =
     QStringLiteral("这是一款可以阅读文本文件并可将文本生成语音的软件。在这里输入内容，或从文件"
                    "菜单打开文件，点左侧按钮开始朗读");
-
-template <typename T> T* named(T* widget, const char* name) {
-    widget->setObjectName(QLatin1StringView(name));
-    return widget;
-}
 
 QLabel* label(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
     auto* l = named(new QLabel(text, parent), name);

@@ -7,6 +7,7 @@
 #include "platform/core/EventYield.h"
 #include "platform/core/Vb.h"
 #include "platform/services/MessageBox.h"
+#include "platform/widgets/Named.h"
 #include "tools/services/SaveCommand.h"
 
 #include <QCheckBox>
@@ -33,11 +34,6 @@ const ScanVariant& glossScan() {
                                false,
                                QStringLiteral("识别翻译中，每行进度：")};
     return v;
-}
-
-template <typename T> T* named(T* widget, const char16_t* name) {
-    widget->setObjectName(QString::fromUtf16(name));
-    return widget;
 }
 
 struct GlossHooks {

@@ -3,6 +3,7 @@
 #include "lexicon/Module1.h"
 #include "platform/core/EventYield.h"
 #include "platform/core/Vb.h"
+#include "platform/widgets/Named.h"
 #include "tools/services/SaveCommand.h"
 #include "tools/text/Form9Scan.h"
 
@@ -15,11 +16,6 @@
 namespace {
 
 const QString kPrompt = QStringLiteral("统计结果中，单词分隔符号(不填默认为回车换行符)：");
-
-template <typename T> T* named(T* widget, const char16_t* name) {
-    widget->setObjectName(QString::fromUtf16(name));
-    return widget;
-}
 
 } // namespace
 

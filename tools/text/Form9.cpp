@@ -5,6 +5,7 @@
 #include "lexicon/Module1.h"
 #include "platform/core/EventYield.h"
 #include "platform/core/Vb.h"
+#include "platform/widgets/Named.h"
 #include "tools/services/SaveCommand.h"
 #include "tools/text/Form9Scan.h"
 
@@ -19,11 +20,6 @@ namespace {
 
 const QString kCounting = QStringLiteral("计算中...");
 constexpr int kMaxClass = 5;
-
-template <typename T> T* named(T* widget, const char16_t* name) {
-    widget->setObjectName(QString::fromUtf16(name));
-    return widget;
-}
 
 QPushButton* runButton(QWidget* parent, const char16_t* caption, const char16_t* name) {
     auto* button = named(new QPushButton(QString::fromUtf16(caption), parent), name);

@@ -5,6 +5,7 @@
 #include "platform/core/Vb.h"
 #include "platform/services/BgrColor.h"
 #include "platform/services/MessageBox.h"
+#include "platform/widgets/Named.h"
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -17,10 +18,6 @@ constexpr int kWindow = 20; // the closing mark is looked for this many characte
 constexpr int kBlue = 0xFF0000;
 constexpr int kRed = 0x0000FF;
 
-template <typename T> T* named(T* widget, const char16_t* name) {
-    widget->setObjectName(QString::fromUtf16(name));
-    return widget;
-}
 } // namespace
 
 Frmconvert::Frmconvert(MessageBox& messageBox, RichTextBox& document, QWidget* parent)

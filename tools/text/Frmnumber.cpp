@@ -3,6 +3,7 @@
 #include "lexicon/Module1.h"
 #include "platform/core/Vb.h"
 #include "platform/services/MessageBox.h"
+#include "platform/widgets/Named.h"
 #include "tools/services/SaveCommand.h"
 
 #include <QApplication>
@@ -19,11 +20,6 @@ namespace {
 constexpr int kBlue = 0xFF0000;
 constexpr int kRed = 0x0000FF;
 constexpr int kBlack = 0;
-
-template <typename T> T* named(T* widget, const char16_t* name) {
-    widget->setObjectName(QString::fromUtf16(name));
-    return widget;
-}
 
 bool onlyChars(const QString& text, QStringView allowed) {
     for (const QChar c : text)

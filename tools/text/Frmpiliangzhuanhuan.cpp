@@ -5,6 +5,7 @@
 #include "platform/core/TextFile.h"
 #include "platform/core/Vb.h"
 #include "platform/services/MessageBox.h"
+#include "platform/widgets/Named.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,10 +17,6 @@
 namespace {
 const QString kNone = QStringLiteral("点我选择");
 
-template <typename T> T* named(T* widget, const char16_t* name) {
-    widget->setObjectName(QString::fromUtf16(name));
-    return widget;
-}
 } // namespace
 
 Frmpiliangzhuanhuan::Frmpiliangzhuanhuan(MessageBox& messageBox, CommonDialog& dialogs, RichTextBox& document,
