@@ -1,7 +1,5 @@
 #include "lexicon/Module1.h"
 
-#include "platform/core/Vb.h"
-
 #include <initializer_list>
 
 namespace {
@@ -14,8 +12,11 @@ struct Step {
 // Each step replaces every occurrence in one pass; later steps see what earlier ones inserted, so
 // the order of the steps decides the result.
 QString applySteps(QString text, std::initializer_list<Step> steps) {
-    for (const Step& step : steps)
-        text = Vb::replaceAll(text, QString::fromUtf16(step.from), QString::fromUtf16(step.to));
+    for (const Step& step : steps) {
+        const QStringView from(step.from);
+        const QStringView to(step.to);
+        text.replace(from.data(), from.size(), to.data(), to.size(), Qt::CaseSensitive);
+    }
     return text;
 }
 
