@@ -9,6 +9,7 @@
 #include "platform/core/ProgramFolder.h"
 #include "platform/richtext/RichTextBox.h"
 #include "platform/testing/FakeServices.h"
+#include "tests/support/NoProgress.h"
 #include "tools/text/Form6.h"
 #include "tools/text/Form8.h"
 #include "tools/text/Form9.h"
@@ -24,10 +25,6 @@
 #include <functional>
 
 namespace {
-
-struct NoSink final : ProgressSink {
-    void setCaption(const QString&) override {}
-};
 
 double msOf(const std::function<void()>& run) {
     QElapsedTimer clock;
@@ -74,7 +71,7 @@ int main(int argc, char** argv) {
     const double inlineMs = msOf([&] {
         RichTextBox editor;
         editor.setText(text);
-        NoSink sink;
+        NoProgress sink;
         ProgressReporter progress(sink);
         EventYield events;
         Recognition::run(Recognition::scannedText(text), ScanVariants::Inline(), list, queue, ends, progress,
@@ -84,7 +81,7 @@ int main(int argc, char** argv) {
     std::printf("inline_annotation: %.1f ms (%lld transcriptions; for comparison)\n", inlineMs,
                 static_cast<long long>(queue.size()));
 
-    NoSink progressWindow;
+    NoProgress progressWindow;
     Form6 gloss(fakes.messageBox, fakes.dialogs,
                 GlossHost{document, list, queue, ends, [&]() -> ProgressSink& { return progressWindow; },
                           [] {}, [] { return false; }, [] {}});
