@@ -134,31 +134,12 @@ TEST_F(MarkupAttack, AudioFileNameRunsNoShellCommand) {
 TEST_F(MarkupAttack, NamedWavFileIsNotMixedIn) {
     // Ten seconds of a loud square wave at 22 kHz.
     const int frames = 22050 * 10;
-    QByteArray wav;
-    auto put32 = [&](quint32 v) {
-        char b[4];
-        qToLittleEndian(v, b);
-        wav.append(b, 4);
-    };
-    auto put16 = [&](quint16 v) {
-        char b[2];
-        qToLittleEndian(v, b);
-        wav.append(b, 2);
-    };
-    wav.append("RIFF");
-    put32(36 + frames * 2);
-    wav.append("WAVEfmt ");
-    put32(16);
-    put16(1);
-    put16(1);
-    put32(22050);
-    put32(44100);
-    put16(2);
-    put16(16);
-    wav.append("data");
-    put32(frames * 2);
-    for (int i = 0; i < frames; ++i)
-        put16(quint16((i / 25) % 2 ? 20000 : -20000));
+    QByteArray wav = wavHeader(1, 16, 1, frames * 2);
+    for (int i = 0; i < frames; ++i) {
+        char sample[2];
+        qToLittleEndian(qint16((i / 25) % 2 ? 20000 : -20000), sample);
+        wav.append(sample, 2);
+    }
     folder.write(QStringLiteral("tone.wav"), wav);
     const WavInfo out = exportMarkup(QStringLiteral(R"m(<speak><audio src="%1"/>x</speak>)m")
                                          .arg(folder.file(QStringLiteral("tone.wav"))));

@@ -288,31 +288,7 @@ TEST_F(SpeechTest, AllowingFormatChangesGivesTheStreamTheEngineFormat) {
 // The bytes of a WAV file whose format chunk says `tag`, `bits` and `channels`; `declared` data
 // bytes in the header, `actual` bytes after it.
 QByteArray wavBytes(quint16 tag, int bits, int channels, quint32 declared, int actual, int rate = 22050) {
-    QByteArray b;
-    auto put32 = [&](quint32 v) {
-        char raw[4];
-        qToLittleEndian(v, raw);
-        b.append(raw, 4);
-    };
-    auto put16 = [&](quint16 v) {
-        char raw[2];
-        qToLittleEndian(v, raw);
-        b.append(raw, 2);
-    };
-    b.append("RIFF");
-    put32(36 + declared);
-    b.append("WAVEfmt ");
-    put32(16);
-    put16(tag);
-    put16(quint16(channels));
-    put32(quint32(rate));
-    put32(quint32(rate * channels * bits / 8));
-    put16(quint16(channels * bits / 8));
-    put16(quint16(bits));
-    b.append("data");
-    put32(declared);
-    b.append(QByteArray(actual, '\x20'));
-    return b;
+    return wavHeader(tag, bits, channels, declared, rate) + QByteArray(actual, '\x20');
 }
 
 QByteArray randomBytes(int n) {

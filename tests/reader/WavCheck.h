@@ -23,6 +23,35 @@ struct WavInfo {
     double seconds() const { return sampleRate ? double(frames) / sampleRate : 0; }
 };
 
+// The 44-byte header of a WAV file whose format chunk says `tag`, `bits` and `channels`, declaring
+// `dataBytes` bytes of data.
+inline QByteArray wavHeader(quint16 tag, int bits, int channels, quint32 dataBytes, int rate = 22050) {
+    QByteArray b;
+    const auto put32 = [&](quint32 v) {
+        char raw[4];
+        qToLittleEndian(v, raw);
+        b.append(raw, 4);
+    };
+    const auto put16 = [&](quint16 v) {
+        char raw[2];
+        qToLittleEndian(v, raw);
+        b.append(raw, 2);
+    };
+    b.append("RIFF");
+    put32(36 + dataBytes);
+    b.append("WAVEfmt ");
+    put32(16);
+    put16(tag);
+    put16(quint16(channels));
+    put32(quint32(rate));
+    put32(quint32(rate * channels * bits / 8));
+    put16(quint16(channels * bits / 8));
+    put16(quint16(bits));
+    b.append("data");
+    put32(dataBytes);
+    return b;
+}
+
 inline WavInfo parseWav(const QByteArray& b) {
     WavInfo w;
     if (b.size() < 44 || !b.startsWith("RIFF") || b.mid(8, 8) != "WAVEfmt " || b.mid(36, 4) != "data")
