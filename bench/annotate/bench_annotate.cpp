@@ -10,7 +10,7 @@
 #include "platform/core/TextFile.h"
 #include "platform/richtext/RichTextBox.h"
 #include "platform/services/MessageBox.h"
-#include "platform/services/ProgramExit.h"
+#include "platform/testing/FakeServices.h"
 #include "tests/support/NoProgress.h"
 
 #include <QApplication>
@@ -31,10 +31,6 @@ struct FailOnMessage final : MessageBox {
         std::fprintf(stderr, "%s\n", prompt.toLocal8Bit().constData());
         return MsgBox::Ok;
     }
-};
-
-struct NoExit final : ProgramExit {
-    void exit(int) override {}
 };
 
 // A word list of the real one's size when the real one is not built yet.
@@ -90,7 +86,7 @@ int main(int argc, char** argv) {
     }
     WordList list;
     FailOnMessage messages;
-    NoExit noExit;
+    FakeProgramExit noExit;
     if (!Module1::LoadDictionary(list, messages, noExit))
         return 1;
     Module1::phoneticSystem = QStringLiteral("new");

@@ -5,8 +5,7 @@
 #include "platform/core/ProgramFolder.h"
 #include "platform/core/TextFile.h"
 #include "platform/database/Database.h"
-#include "platform/services/MessageBox.h"
-#include "platform/services/ProgramExit.h"
+#include "platform/testing/FakeServices.h"
 
 #include <QRandomGenerator>
 #include <QSet>
@@ -22,16 +21,6 @@
 namespace {
 
 constexpr int kEntries = 150000;
-
-class SilentMessageBox final : public MessageBox {
-public:
-    int show(const QString&, int, const QString&) override { return MsgBox::Ok; }
-};
-
-class NoExit final : public ProgramExit {
-public:
-    void exit(int) override {}
-};
 
 QString randomWord(QRandomGenerator& rng) {
     QString w;
@@ -109,14 +98,13 @@ int main() {
             return 1;
     }
 
-    SilentMessageBox messages;
-    NoExit exits;
+    FakeServices fakes;
     double bestLoad = 1e9;
     WordList list;
     for (int run = 0; run < 5; ++run) {
         WordList fresh;
         const auto start = std::chrono::steady_clock::now();
-        if (!Module1::LoadDictionary(fresh, messages, exits))
+        if (!Module1::LoadDictionary(fresh, fakes.messageBox, fakes.programExit))
             return 1;
         bestLoad = std::min(bestLoad, secondsSince(start));
         list = std::move(fresh);

@@ -3,8 +3,7 @@
 #include "lexicon/Module1.h"
 #include "lexicon/WordList.h"
 #include "platform/core/ProgramFolder.h"
-#include "platform/services/MessageBox.h"
-#include "platform/services/ProgramExit.h"
+#include "platform/testing/FakeServices.h"
 
 #include <QFile>
 
@@ -13,16 +12,6 @@
 #include <cstdio>
 
 namespace {
-
-class SilentMessageBox final : public MessageBox {
-public:
-    int show(const QString&, int, const QString&) override { return MsgBox::Ok; }
-};
-
-class NoExit final : public ProgramExit {
-public:
-    void exit(int) override {}
-};
 
 // Resident memory of this process in MB, from /proc.
 double residentMb() {
@@ -39,18 +28,17 @@ double residentMb() {
 
 int main() {
     ProgramFolder::setOverride(QStringLiteral(PHONEXA_PROGRAM_FOLDER));
-    SilentMessageBox messages;
-    NoExit exits;
+    FakeServices fakes;
     const double before = residentMb();
     WordList kept;
-    if (!Module1::LoadDictionary(kept, messages, exits) || kept.isEmpty())
+    if (!Module1::LoadDictionary(kept, fakes.messageBox, fakes.programExit) || kept.isEmpty())
         return 1;
     const double loaded = residentMb();
     double best = 1e9;
     for (int run = 0; run < 5; ++run) {
         WordList fresh;
         const auto start = std::chrono::steady_clock::now();
-        if (!Module1::LoadDictionary(fresh, messages, exits))
+        if (!Module1::LoadDictionary(fresh, fakes.messageBox, fakes.programExit))
             return 1;
         best =
             std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());

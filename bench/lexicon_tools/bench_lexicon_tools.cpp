@@ -7,9 +7,7 @@
 #include "platform/core/TextFile.h"
 #include "platform/database/Database.h"
 #include "platform/richtext/RichTextBox.h"
-#include "platform/services/CommonDialog.h"
-#include "platform/services/MessageBox.h"
-#include "platform/services/ProgramExit.h"
+#include "platform/testing/FakeServices.h"
 #include "tools/lexicon/Form2.h"
 #include "tools/lexicon/Form4.h"
 #include "tools/lexicon/Form5.h"
@@ -26,24 +24,6 @@
 #include <cstdio>
 
 namespace {
-
-class SilentMessageBox final : public MessageBox {
-public:
-    int show(const QString&, int, const QString&) override { return MsgBox::Ok; }
-};
-
-class NoDialogs final : public CommonDialog {
-public:
-    bool showOpen(FileDialogRequest&) override { return false; }
-    bool showSave(FileDialogRequest&) override { return false; }
-    bool showFont(const QString&, FontChoice&) override { return false; }
-    bool showColor(const QString&, int&) override { return false; }
-};
-
-class NoExit final : public ProgramExit {
-public:
-    void exit(int) override {}
-};
 
 template <typename F> double seconds(F f) {
     const auto start = std::chrono::steady_clock::now();
@@ -103,7 +83,8 @@ int main(int argc, char** argv) {
         entries += QStringLiteral("zzq%1,z%2Ek,%3\r\n").arg(i).arg(i % 7).arg(i % 3 ? u"old"_qs : u"new"_qs);
     if (!TextFile::writeBytes(folder.filePath(QStringLiteral("selfmake.dat")), Ansi::encode(entries)))
         return 1;
-    SilentMessageBox messageBox;
+    FakeServices fakes;
+    MessageBox& messageBox = fakes.messageBox;
     QStringList list1;
     QStringList list2;
     Form2 entriesWindow(messageBox, list1, list2);
@@ -114,11 +95,9 @@ int main(int argc, char** argv) {
     std::printf("import of %lld entries: %.3f s (target <= 1 s)\n", static_cast<long long>(loaded), import);
 
     WordList words;
-    NoExit noExit;
-    if (!Module1::LoadDictionary(words, messageBox, noExit))
+    if (!Module1::LoadDictionary(words, messageBox, fakes.programExit))
         return 1;
-    NoDialogs dialogs;
-    Form5 meaning(messageBox, dialogs, editor, words);
+    Form5 meaning(messageBox, fakes.dialogs, editor, words);
     const QString sample[] = {QStringLiteral("nation"), QStringLiteral("cat"), QStringLiteral("beautiful"),
                               QStringLiteral("zzqnoword"), QStringLiteral("the")};
     const double lookups = seconds([&] {
