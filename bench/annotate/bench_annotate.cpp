@@ -89,13 +89,7 @@ int main(int argc, char** argv) {
     FakeProgramExit noExit;
     if (!Module1::LoadDictionary(list, messages, noExit))
         return 1;
-    Module1::phoneticSystem = QStringLiteral("new");
-    Module1::bracketMode = QStringLiteral("[");
-    Module1::DeriveBrackets();
-    Module1::wordSeparator = QStringLiteral("kongge");
-    Module1::phoneticFontSize = 12;
-    Module1::stopAnnotateFlag = true;
-    Module1::stopInsertFlag = true;
+    useBenchmarkSettings();
 
     const QString text = generatedText(list, random);
     RichTextBox editor;

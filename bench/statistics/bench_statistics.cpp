@@ -49,13 +49,7 @@ int main(int argc, char** argv) {
     WordList list;
     if (!Module1::LoadDictionary(list, fakes.messageBox, fakes.programExit))
         return 1;
-    Module1::phoneticSystem = QStringLiteral("new");
-    Module1::bracketMode = QStringLiteral("[");
-    Module1::DeriveBrackets();
-    Module1::wordSeparator = QStringLiteral("kongge");
-    Module1::phoneticFontSize = 12;
-    Module1::stopAnnotateFlag = true;
-    Module1::stopInsertFlag = true;
+    useBenchmarkSettings();
 
     QRandomGenerator random(20261210);
     RichTextBox document;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "lexicon/Module1.h"
 #include "lexicon/WordList.h"
 
 #include <QRandomGenerator>
@@ -39,4 +40,16 @@ inline QString generatedText(const WordList& list, QRandomGenerator& random) {
         }
     }
     return text;
+}
+
+// The settings the benchmarks annotate with: 15th edition, square brackets, a blank between words, and
+// the run flags raised as a run raises them.
+inline void useBenchmarkSettings() {
+    Module1::phoneticSystem = QStringLiteral("new");
+    Module1::bracketMode = QStringLiteral("[");
+    Module1::DeriveBrackets();
+    Module1::wordSeparator = QStringLiteral("kongge");
+    Module1::phoneticFontSize = 12;
+    Module1::stopAnnotateFlag = true;
+    Module1::stopInsertFlag = true;
 }
