@@ -1,6 +1,6 @@
 #!/usr/bin/python3
 """Draws the program's pictures: the two appendix tables, the reader's four
-backgrounds, the product logo and the toolbar pictures of the annotation commands.
+backgrounds, the two programs' logos and the toolbar pictures of the annotation commands.
 
 Chinese is set in WenQuanYi Micro Hei, Latin letters and IPA in DejaVu Sans.
 The backgrounds use a fixed random seed, so a rerun gives the same files.
@@ -279,16 +279,32 @@ def silver(path, rng):
     save_gif(overlay(image, sheen, blur=70), path)
 
 
-def logo(path):
-    size = 256
-    scale = 4  # drawn large and scaled down for smooth edges
-    big = size * scale
-    mark = gradient((big, big), (67, 160, 71), (27, 94, 32), diagonal=True).convert("RGBA")
+LOGO_SIZE = 256
+LOGO_SCALE = 4  # drawn large and scaled down for smooth edges
+
+
+def logo_tile(top, bottom, diagonal):
+    """A program logo's rounded gradient tile, drawn at LOGO_SCALE times its size."""
+    big = LOGO_SIZE * LOGO_SCALE
+    scale = LOGO_SCALE
+    mark = gradient((big, big), top, bottom, diagonal=diagonal).convert("RGBA")
     mask = Image.new("L", (big, big), 0)
     ImageDraw.Draw(mask).rounded_rectangle((8 * scale, 8 * scale, big - 8 * scale, big - 8 * scale),
                                            radius=48 * scale, fill=255)
     image = Image.new("RGBA", (big, big), (0, 0, 0, 0))
     image.paste(mark, (0, 0), mask)
+    return image
+
+
+def save_logo(image, path):
+    image.resize((LOGO_SIZE, LOGO_SIZE), Image.LANCZOS).save(path, optimize=True)
+
+
+def logo(path):
+    """The editor's logo: a phonetic symbol over the program's name and a sound bar."""
+    scale = LOGO_SCALE
+    big = LOGO_SIZE * scale
+    image = logo_tile((67, 160, 71), (27, 94, 32), diagonal=True)
     draw = ImageDraw.Draw(image)
     symbol = ImageFont.truetype(LATIN_BOLD, 118 * scale)
     draw.text((big / 2, 128 * scale), "/ə/", font=symbol, fill="white", anchor="ms")
@@ -298,7 +314,26 @@ def logo(path):
         x = (96 + k * 16) * scale
         draw.rounded_rectangle((x, (222 - height / 2) * scale, x + 8 * scale, (222 + height / 2) * scale),
                                radius=4 * scale, fill=(200, 235, 200))
-    image.resize((size, size), Image.LANCZOS).save(path, optimize=True)
+    save_logo(image, path)
+
+
+def reader_logo(path):
+    """The reader's logo: a speaker and three sound waves over the program's name."""
+    scale = LOGO_SCALE
+    big = LOGO_SIZE * scale
+    image = logo_tile((66, 133, 214), (21, 67, 140), diagonal=True)
+    draw = ImageDraw.Draw(image)
+    cx, cy = 92 * scale, 104 * scale
+    draw.rectangle((cx - 34 * scale, cy - 18 * scale, cx - 12 * scale, cy + 18 * scale), fill="white")
+    draw.polygon([(cx - 14 * scale, cy - 18 * scale), (cx + 18 * scale, cy - 46 * scale),
+                  (cx + 18 * scale, cy + 46 * scale), (cx - 14 * scale, cy + 18 * scale)], fill="white")
+    for k, radius in enumerate([34, 60, 86]):
+        r = radius * scale
+        box = (cx + 4 * scale - r, cy - r, cx + 4 * scale + r, cy + r)
+        draw.arc(box, start=-42, end=42, fill=(200, 222, 250) if k else "white", width=11 * scale)
+    name = ImageFont.truetype(LATIN_BOLD, 38 * scale)
+    draw.text((big / 2, 206 * scale), "Sayloom", font=name, fill="white", anchor="ms")
+    save_logo(image, path)
 
 
 def toolbar_icon(path, lines, selected):
@@ -328,6 +363,7 @@ def main():
     waves(folder / "backblue.gif", rng)
     silver(folder / "backyin.gif", rng)
     logo(folder / "phonexa.png")
+    reader_logo(folder / "sayloom.png")
     toolbar_icon(folder / "annotate-word.png", lines=1, selected=True)
     toolbar_icon(folder / "annotate-all.png", lines=2, selected=False)
 
