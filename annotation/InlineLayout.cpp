@@ -7,6 +7,8 @@
 #include "platform/core/Vb.h"
 #include "platform/richtext/RichTextBox.h"
 
+#include <utility>
+
 InlineStyle InlineStyle::fromSettings(int phoneticColor) {
     return {PhoneticFont::family(),
             phoneticColor,
@@ -26,9 +28,16 @@ void insert(RichTextBox& editor, const QStringList& transcriptions, const QList<
     QStringList texts;
     positions.reserve(count);
     texts.reserve(count);
+    const qsizetype frame = style.leftBracket.size() + style.rightBracket.size() + style.separator.size();
     for (qsizetype k = 0; k < count; ++k) {
         positions.append(ends[k] - 1);
-        texts.append(style.leftBracket + transcriptions[k] + style.rightBracket + style.separator);
+        QString text;
+        text.reserve(frame + transcriptions[k].size());
+        text.append(style.leftBracket)
+            .append(transcriptions[k])
+            .append(style.rightBracket)
+            .append(style.separator);
+        texts.append(std::move(text));
     }
     editor.beginEditBlock();
     editor.insertEach(positions, texts, style.fontName, style.size, style.color, [&](qsizetype k) {

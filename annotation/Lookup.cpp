@@ -41,11 +41,13 @@ QString toPhoneticSystem(const QString& code) {
 
 } // namespace Lookup
 
-QString CachedLookup::operator()(const QString& word) {
-    const auto it = known.constFind(word);
+QString CachedLookup::operator()(QStringView word) {
+    // The probe borrows the caller's characters; only a new word is copied, as its key.
+    const auto it = known.constFind(QString::fromRawData(word.data(), word.size()));
     if (it != known.constEnd())
         return *it;
-    const QString result = Lookup::toPhoneticSystem(Lookup::chain(variant, list, word));
-    known.insert(word, result);
+    const QString key = word.toString();
+    const QString result = Lookup::toPhoneticSystem(Lookup::chain(variant, list, key));
+    known.insert(key, result);
     return result;
 }

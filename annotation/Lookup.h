@@ -23,7 +23,7 @@ QString toPhoneticSystem(const QString& code);
 class CachedLookup {
 public:
     CachedLookup(const ScanVariant& variant, const WordList& list) : variant(variant), list(list) {}
-    QString operator()(const QString& word);
+    QString operator()(QStringView word);
 
 private:
     const ScanVariant& variant;

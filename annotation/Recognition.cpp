@@ -7,6 +7,8 @@
 #include "platform/core/EventYield.h"
 #include "platform/core/Vb.h"
 
+#include <algorithm>
+
 namespace {
 
 struct QueueHooks {
@@ -26,10 +28,20 @@ struct QueueHooks {
     void yield() { events.yieldToEvents(); }
     void nonLetter(qsizetype) {}
     void word(qsizetype i, qsizetype j) {
-        const QString cut = text.mid(i - 1, j - i);
-        const QString word = variant.lowerCase ? Vb::trim(cut).toLower() : cut;
+        const qsizetype from = qBound<qsizetype>(0, i - 1, text.size());
+        QStringView word = QStringView(text).sliced(from, qBound<qsizetype>(0, j - i, text.size() - from));
         if (!Module1::stopAnnotateFlag)
             return;
+        // Words of a text are mostly lower case already; those are looked up without a copy.
+        QString lowered;
+        if (variant.lowerCase) {
+            word = Vb::trim(word);
+            if (std::any_of(word.begin(), word.end(),
+                            [](QChar c) { return c.isUpper() || c.unicode() > 0x7F; })) {
+                lowered = word.toString().toLower();
+                word = lowered;
+            }
+        }
         const QString result = lookup(word);
         if (Vb::trim(result).isEmpty())
             return;

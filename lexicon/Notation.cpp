@@ -1,5 +1,6 @@
 #include "lexicon/Module1.h"
 
+#include <algorithm>
 #include <initializer_list>
 
 namespace {
@@ -15,7 +16,13 @@ QString applySteps(QString text, std::initializer_list<Step> steps) {
     for (const Step& step : steps) {
         const QStringView from(step.from);
         const QStringView to(step.to);
-        text.replace(from.data(), from.size(), to.data(), to.size(), Qt::CaseSensitive);
+        if (from.size() != to.size()) {
+            text.replace(from.data(), from.size(), to.data(), to.size(), Qt::CaseSensitive);
+            continue;
+        }
+        // Same length: overwrite each match in place, left to right, as replace() would.
+        for (qsizetype i = text.indexOf(from); i >= 0; i = text.indexOf(from, i + from.size()))
+            std::copy(to.begin(), to.end(), text.begin() + i);
     }
     return text;
 }

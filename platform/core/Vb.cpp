@@ -6,13 +6,18 @@
 namespace Vb {
 
 QString trim(const QString& s) {
+    const QStringView t = trim(QStringView(s));
+    return t.size() == s.size() ? s : t.toString();
+}
+
+QStringView trim(QStringView s) {
     qsizetype b = 0;
     qsizetype e = s.size();
     while (b < e && s[b] == u' ')
         ++b;
     while (e > b && s[e - 1] == u' ')
         --e;
-    return s.mid(b, e - b);
+    return s.sliced(b, e - b);
 }
 
 double val(const QString& s) {

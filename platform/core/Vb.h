@@ -10,6 +10,7 @@ namespace Vb {
 
 // Trim of blanks (U+0020) only, on both sides; tabs and line breaks stay.
 QString trim(const QString& s);
+QStringView trim(QStringView s);
 
 // Lenient number parse: leading blanks skipped, the longest numeric prefix taken
 // (sign, digits, one decimal point, an exponent), 0 when there is none.

@@ -14,6 +14,7 @@
 #include <QTextDocument>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -23,6 +24,11 @@ constexpr int kTwipsPerPixel = 15;
 constexpr int kNearBlocks = 8;
 
 QString normaliseBreaks(QString text) {
+    const auto isBreak = [](QChar c) {
+        return c == u'\r' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+    };
+    if (std::none_of(text.cbegin(), text.cend(), isBreak))
+        return text;
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(u'\r', u'\n');
     text.replace(QChar::LineSeparator, u'\n');
