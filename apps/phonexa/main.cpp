@@ -1,3 +1,4 @@
+#include "platform/core/HeapPages.h"
 #include "platform/i18n/QtTranslations.h"
 #include "platform/services/Services.h"
 #include "shell/StartOptions.h"
@@ -10,6 +11,7 @@
 #include <memory>
 
 int main(int argc, char** argv) {
+    HeapPages::restartOnHugePages(argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Phonexa"));
     const QtTranslations qtTranslations;

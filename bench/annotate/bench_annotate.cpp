@@ -6,6 +6,7 @@
 #include "bench/support/GeneratedText.h"
 #include "lexicon/Module1.h"
 #include "platform/core/EventYield.h"
+#include "platform/core/HeapPages.h"
 #include "platform/core/ProgramFolder.h"
 #include "platform/core/TextFile.h"
 #include "platform/richtext/RichTextBox.h"
@@ -70,6 +71,7 @@ double espeakMs(const QString& text) {
 } // namespace
 
 int main(int argc, char** argv) {
+    HeapPages::restartOnHugePages(argv);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

@@ -10,6 +10,7 @@
 #include "lexicon/Module1.h"
 #include "lexicon/WordList.h"
 #include "platform/core/EventYield.h"
+#include "platform/core/HeapPages.h"
 #include "platform/core/ProgramFolder.h"
 #include "platform/richtext/RichTextBox.h"
 #include "platform/testing/FakeServices.h"
@@ -167,6 +168,7 @@ void report(const QString& name, double value, const char* unit, const char* tar
 } // namespace
 
 int main(int argc, char** argv) {
+    HeapPages::restartOnHugePages(argv);
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

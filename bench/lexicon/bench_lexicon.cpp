@@ -2,6 +2,7 @@
 
 #include "lexicon/LexiconTables.h"
 #include "lexicon/Module1.h"
+#include "platform/core/HeapPages.h"
 #include "platform/core/ProgramFolder.h"
 #include "platform/core/TextFile.h"
 #include "platform/database/Database.h"
@@ -53,7 +54,8 @@ double secondsSince(std::chrono::steady_clock::time_point start) {
 
 } // namespace
 
-int main() {
+int main(int, char** argv) {
+    HeapPages::restartOnHugePages(argv);
     QTemporaryDir dir;
     if (!dir.isValid())
         return 1;

@@ -2,6 +2,7 @@
 
 #include "lexicon/Module1.h"
 #include "lexicon/WordList.h"
+#include "platform/core/HeapPages.h"
 #include "platform/core/ProgramFolder.h"
 #include "platform/testing/FakeServices.h"
 
@@ -26,7 +27,8 @@ double residentMb() {
 
 } // namespace
 
-int main() {
+int main(int, char** argv) {
+    HeapPages::restartOnHugePages(argv);
     ProgramFolder::setOverride(QStringLiteral(PHONEXA_PROGRAM_FOLDER));
     FakeServices fakes;
     const double before = residentMb();

@@ -3,6 +3,7 @@
 
 #include "lexicon/Module1.h"
 #include "platform/core/Ansi.h"
+#include "platform/core/HeapPages.h"
 #include "platform/core/ProgramFolder.h"
 #include "platform/core/TextFile.h"
 #include "platform/database/Database.h"
@@ -38,6 +39,7 @@ int lines(const RichTextBox& box) {
 } // namespace
 
 int main(int argc, char** argv) {
+    HeapPages::restartOnHugePages(argv);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

@@ -6,6 +6,7 @@
 #include "bench/support/GeneratedText.h"
 #include "lexicon/Module1.h"
 #include "platform/core/EventYield.h"
+#include "platform/core/HeapPages.h"
 #include "platform/core/ProgramFolder.h"
 #include "platform/richtext/RichTextBox.h"
 #include "platform/testing/FakeServices.h"
@@ -36,6 +37,7 @@ double msOf(const std::function<void()>& run) {
 } // namespace
 
 int main(int argc, char** argv) {
+    HeapPages::restartOnHugePages(argv);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
