@@ -7,8 +7,6 @@
 #include "platform/core/Vb.h"
 #include "platform/richtext/RichTextBox.h"
 
-#include <utility>
-
 InlineStyle InlineStyle::fromSettings(int phoneticColor) {
     return {PhoneticFont::family(),
             phoneticColor,
@@ -24,20 +22,30 @@ void insert(RichTextBox& editor, const QStringList& transcriptions, const QList<
             const InlineStyle& style, ProgressReporter& progress) {
     const QString stage = QStringLiteral("植入音标：");
     const qsizetype count = qMin(transcriptions.size(), ends.size());
-    QList<int> positions;
-    QStringList texts;
-    positions.reserve(count);
-    texts.reserve(count);
+    // Every inserted text is a slice of one buffer.
     const qsizetype frame = style.leftBracket.size() + style.rightBracket.size() + style.separator.size();
+    qsizetype length = 0;
+    for (qsizetype k = 0; k < count; ++k)
+        length += frame + transcriptions[k].size();
+    QString all;
+    all.reserve(length);
+    QList<qsizetype> starts;
+    starts.reserve(count + 1);
     for (qsizetype k = 0; k < count; ++k) {
-        positions.append(ends[k] - 1);
-        QString text;
-        text.reserve(frame + transcriptions[k].size());
-        text.append(style.leftBracket)
+        starts.append(all.size());
+        all.append(style.leftBracket)
             .append(transcriptions[k])
             .append(style.rightBracket)
             .append(style.separator);
-        texts.append(std::move(text));
+    }
+    starts.append(all.size());
+    QList<int> positions;
+    QList<QStringView> texts;
+    positions.reserve(count);
+    texts.reserve(count);
+    for (qsizetype k = 0; k < count; ++k) {
+        positions.append(ends[k] - 1);
+        texts.append(QStringView(all).sliced(starts[k], starts[k + 1] - starts[k]));
     }
     editor.beginEditBlock();
     editor.insertEach(positions, texts, style.fontName, style.size, style.color, [&](qsizetype k) {

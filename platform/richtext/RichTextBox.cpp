@@ -465,8 +465,9 @@ std::vector<InsertionPoint> insertionPoints(const QTextDocument& doc, const QLis
 
 } // namespace
 
-void RichTextBox::insertEach(const QList<int>& positions, const QStringList& texts, const QString& fontName,
-                             double points, int bgr, const std::function<bool(qsizetype)>& proceed) {
+void RichTextBox::insertEach(const QList<int>& positions, const QList<QStringView>& texts,
+                             const QString& fontName, double points, int bgr,
+                             const std::function<bool(qsizetype)>& proceed) {
     QTextDocument* doc = document();
     const qsizetype count = qMin(positions.size(), texts.size());
     const std::vector<InsertionPoint> at = insertionPoints(*doc, positions, count);
@@ -497,7 +498,8 @@ void RichTextBox::insertEach(const QList<int>& positions, const QStringList& tex
                                           styled(formats[point.formatIndex].toCharFormat()));
             format = *it;
         }
-        writer.insertText(normaliseBreaks(texts[k]), format);
+        // The cursor copies the characters into the document; the text itself is borrowed.
+        writer.insertText(normaliseBreaks(QString::fromRawData(texts[k].data(), texts[k].size())), format);
         caret = writer.position();
     }
     if (caret >= 0) {

@@ -71,7 +71,7 @@ public:
     // Inserts texts[k] at CR LF position positions[k] (not decreasing), from the last to the first, each
     // in the format of the character before it (as typing there would take it) with this font, size
     // and colour. `proceed(k)` is asked before each insertion; false stops the insertions there.
-    void insertEach(const QList<int>& positions, const QStringList& texts, const QString& fontName,
+    void insertEach(const QList<int>& positions, const QList<QStringView>& texts, const QString& fontName,
                     double points, int bgr, const std::function<bool(qsizetype)>& proceed);
 
     // Groups the edits until endEditBlock into one undo step without relayout per edit.

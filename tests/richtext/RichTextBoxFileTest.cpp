@@ -299,8 +299,8 @@ TEST(RichTextBoxEditing, InsertEachMatchesInsertingOneByOneFromTheEnd) {
     oneByOne.endEditBlock();
 
     together.beginEditBlock();
-    together.insertEach(positions, texts, QStringLiteral("Fonvella"), 11, 0x0000FF,
-                        [](qsizetype) { return true; });
+    together.insertEach(positions, QList<QStringView>(texts.cbegin(), texts.cend()),
+                        QStringLiteral("Fonvella"), 11, 0x0000FF, [](qsizetype) { return true; });
     together.endEditBlock();
 
     EXPECT_EQ(together.text(), oneByOne.text());
@@ -312,12 +312,10 @@ TEST(RichTextBoxEditing, InsertEachStopsWhenToldAndKeepsWhatItInserted) {
     RichTextBox box;
     box.setText(QStringLiteral("a b c d"));
     QList<qsizetype> asked;
-    box.insertEach({1, 3, 5, 7},
-                   {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")},
-                   QStringLiteral("Arial"), 10, 0, [&](qsizetype k) {
-                       asked.append(k);
-                       return k >= 2;
-                   });
+    box.insertEach({1, 3, 5, 7}, {u"1", u"2", u"3", u"4"}, QStringLiteral("Arial"), 10, 0, [&](qsizetype k) {
+        asked.append(k);
+        return k >= 2;
+    });
     EXPECT_EQ(box.text(), QStringLiteral("a b c3 d4"));
     EXPECT_EQ(asked, (QList<qsizetype>{3, 2, 1}));
 }
