@@ -24,7 +24,8 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 SAMPLES = [os.path.join(HERE, name) for name in ("review_sample.tsv", "review_sample_band.tsv",
                                                   "review_sample_band2.tsv", "review_sample_band3.tsv",
                                                   "review_sample_band4.tsv", "review_sample_band5.tsv",
-                                                  "review_sample_band6.tsv", "review_sample_band7.tsv")]
+                                                  "review_sample_band6.tsv", "review_sample_band7.tsv",
+                                                  "review_sample_band8.tsv")]
 SAMPLE_SIZE = 300
 BAND = (5000, 50000)
 FREQUENT_FORMS = 20000
