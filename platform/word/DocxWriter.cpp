@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <map>
 #include <memory>
 
 namespace {
@@ -79,13 +80,33 @@ void writeFormat(QXmlStreamWriter& xml, const FormatText& f) {
     xml.writeEndElement();
 }
 
+// A complete element written on its own, to be copied wherever it recurs.
+template <typename Write> QString element(Write write) {
+    QString markup;
+    QXmlStreamWriter xml(&markup);
+    write(xml);
+    return markup;
+}
+
+QString fieldCharRun(const QString& type) {
+    return element([&](QXmlStreamWriter& xml) {
+        xml.writeStartElement(QStringLiteral("w:r"));
+        xml.writeEmptyElement(QStringLiteral("w:fldChar"));
+        xml.writeAttribute(QStringLiteral("w:fldCharType"), type);
+        xml.writeEndElement();
+    });
+}
+
 const char kDeclaration[] = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n";
 const char kMainNamespace[] = "http://schemas.openxmlformats.org/wordprocessingml/2006/main";
 
-// The markup of word/document.xml, made a step at a time.
+// The markup of word/document.xml, made a step at a time. Elements that recur unchanged (field
+// characters, run and ruby properties) are written once and copied.
 class BodyWriter {
 public:
-    explicit BodyWriter(const WordDocument& d) : doc(d), xml(&markup) {
+    explicit BodyWriter(const WordDocument& d)
+        : doc(d), xml(&markup), beginRun(fieldCharRun(QStringLiteral("begin"))),
+          separateRun(fieldCharRun(QStringLiteral("separate"))), endRun(fieldCharRun(QStringLiteral("end"))) {
         // Written to a string the writer declares no encoding; the archive holds UTF-8.
         out = kDeclaration;
         xml.writeStartElement(QStringLiteral("w:document"));
@@ -93,8 +114,11 @@ public:
         xml.writeStartElement(QStringLiteral("w:body"));
         xml.writeStartElement(QStringLiteral("w:p"));
         for (int font = 0; font < doc.fontCount(); ++font) {
-            formats.emplace_back(doc.font(font));
-            ids.push_back(styleId(font));
+            const WordFont& f = doc.font(font);
+            const bool plain = f == WordFont();
+            styled.push_back(plain ? QString() : styleProperties(font));
+            formatted.push_back(plain ? QString()
+                                      : element([&](QXmlStreamWriter& w) { writeFormat(w, FormatText(f)); }));
         }
     }
 
@@ -123,14 +147,14 @@ private:
         const Cell& c = cells[next++];
         if (c.kind == Kind::FieldBegin) {
             closeRun();
-            fieldChar(QStringLiteral("begin"));
+            copy(beginRun);
             ++codeDepth;
         } else if (c.kind == Kind::FieldEnd) {
             closeRun();
             --codeDepth;
-            fieldChar(QStringLiteral("separate"));
+            copy(separateRun);
             writeResult(doc.fieldResult(int(c.value)));
-            fieldChar(QStringLiteral("end"));
+            copy(endRun);
         } else if (c.ch == u'\r' || c.ch == u'\n') {
             closeRun();
             xml.writeEndElement();
@@ -155,21 +179,26 @@ private:
         }
     }
 
-    void fieldChar(const QString& type) {
-        xml.writeStartElement(QStringLiteral("w:r"));
-        xml.writeEmptyElement(QStringLiteral("w:fldChar"));
-        xml.writeAttribute(QStringLiteral("w:fldCharType"), type);
-        xml.writeEndElement();
+    // Copies a complete element after what the writer has written so far.
+    void copy(const QString& complete) {
+        xml.writeCharacters(QString()); // closes a start tag the writer has left open
+        markup += complete;
     }
 
     // A run's format is a character style of its own, so its properties are written once.
+    static QString styleProperties(int font) {
+        return element([&](QXmlStreamWriter& w) {
+            w.writeStartElement(QStringLiteral("w:rPr"));
+            w.writeEmptyElement(QStringLiteral("w:rStyle"));
+            w.writeAttribute(QStringLiteral("w:val"), styleId(font));
+            w.writeEndElement();
+        });
+    }
+
     void properties(int font) {
-        if (doc.font(font) == WordFont())
-            return;
-        xml.writeStartElement(QStringLiteral("w:rPr"));
-        xml.writeEmptyElement(QStringLiteral("w:rStyle"));
-        xml.writeAttribute(QStringLiteral("w:val"), ids[std::size_t(font)]);
-        xml.writeEndElement();
+        const QString& p = styled[std::size_t(font)];
+        if (!p.isEmpty())
+            copy(p);
     }
 
     int halfPoints(int font) const {
@@ -217,8 +246,9 @@ private:
     void writeRuns(const std::vector<WordRun>& runs, bool rubyText) {
         for (const WordRun& run : runs) {
             xml.writeStartElement(QStringLiteral("w:r"));
-            if (rubyText && !(doc.font(run.font) == WordFont()))
-                writeFormat(xml, formats[std::size_t(run.font)]);
+            const QString& f = formatted[std::size_t(run.font)];
+            if (rubyText && !f.isEmpty())
+                copy(f);
             else
                 properties(run.font);
             writeText(QStringLiteral("w:t"), xmlText(run.text));
@@ -226,9 +256,28 @@ private:
         }
     }
 
-    void rubyProperty(const QString& name, int value) {
-        xml.writeEmptyElement(name);
-        xml.writeAttribute(QStringLiteral("w:val"), QString::number(value));
+    static void rubyProperty(QXmlStreamWriter& w, const QString& name, int value) {
+        w.writeEmptyElement(name);
+        w.writeAttribute(QStringLiteral("w:val"), QString::number(value));
+    }
+
+    // The ruby properties for a size of ruby text and of base text.
+    const QString& rubyProperties(int rubyHalfPoints, int baseHalfPoints) {
+        QString& p = rubyPr[{rubyHalfPoints, baseHalfPoints}];
+        if (p.isEmpty()) {
+            p = element([&](QXmlStreamWriter& w) {
+                w.writeStartElement(QStringLiteral("w:rubyPr"));
+                w.writeEmptyElement(QStringLiteral("w:rubyAlign"));
+                w.writeAttribute(QStringLiteral("w:val"), QStringLiteral("center"));
+                rubyProperty(w, QStringLiteral("w:hps"), rubyHalfPoints);
+                rubyProperty(w, QStringLiteral("w:hpsRaise"), std::max(0, baseHalfPoints - 2));
+                rubyProperty(w, QStringLiteral("w:hpsBaseText"), baseHalfPoints);
+                w.writeEmptyElement(QStringLiteral("w:lid"));
+                w.writeAttribute(QStringLiteral("w:val"), QStringLiteral("en-US"));
+                w.writeEndElement();
+            });
+        }
+        return p;
     }
 
     // The format of the top line. Word processors other than Word keep only one run of ruby text, so
@@ -258,15 +307,7 @@ private:
             baseHalfPoints = std::max(baseHalfPoints, halfPoints(run.font));
         xml.writeStartElement(QStringLiteral("w:r"));
         xml.writeStartElement(QStringLiteral("w:ruby"));
-        xml.writeStartElement(QStringLiteral("w:rubyPr"));
-        xml.writeEmptyElement(QStringLiteral("w:rubyAlign"));
-        xml.writeAttribute(QStringLiteral("w:val"), QStringLiteral("center"));
-        rubyProperty(QStringLiteral("w:hps"), halfPoints(top.font));
-        rubyProperty(QStringLiteral("w:hpsRaise"), std::max(0, baseHalfPoints - 2));
-        rubyProperty(QStringLiteral("w:hpsBaseText"), baseHalfPoints);
-        xml.writeEmptyElement(QStringLiteral("w:lid"));
-        xml.writeAttribute(QStringLiteral("w:val"), QStringLiteral("en-US"));
-        xml.writeEndElement();
+        copy(rubyProperties(halfPoints(top.font), baseHalfPoints));
         xml.writeStartElement(QStringLiteral("w:rt"));
         writeRuns({top}, true);
         xml.writeEndElement();
@@ -278,11 +319,15 @@ private:
     }
 
     const WordDocument& doc;
-    std::vector<FormatText> formats; // by font index
-    std::vector<QString> ids;        // style ids by font index
     QString markup;
     QByteArray out;
     QXmlStreamWriter xml;
+    const QString beginRun;
+    const QString separateRun;
+    const QString endRun;
+    std::vector<QString> styled;    // by font index: the run properties naming its style, or empty
+    std::vector<QString> formatted; // by font index: the run properties spelt out, or empty
+    std::map<std::pair<int, int>, QString> rubyPr;
     std::size_t next = 0;
     QString text;
     int codeDepth = 0;
