@@ -8,9 +8,13 @@
 #include <QXmlStreamWriter>
 
 #include <algorithm>
+#include <condition_variable>
 #include <cstring>
+#include <deque>
 #include <map>
-#include <memory>
+#include <mutex>
+#include <thread>
+#include <utility>
 
 namespace {
 
@@ -336,12 +340,16 @@ private:
     bool done = false;
 };
 
-// word/document.xml as a source the archive reads while it writes, so the markup is never whole
-// in memory.
+// word/document.xml as a source the archive reads while it writes. The markup is made on a thread of
+// its own while the archive packs the blocks before it, a few blocks ahead at most, so it is never
+// whole in memory.
 class BodySource {
 public:
     explicit BodySource(const WordDocument& d) : doc(d) { zip_error_init(&error); }
-    ~BodySource() { zip_error_fini(&error); }
+    ~BodySource() {
+        stop();
+        zip_error_fini(&error);
+    }
 
     static zip_int64_t callback(void* state, void* data, zip_uint64_t length, zip_source_cmd_t command) {
         return static_cast<BodySource*>(state)->handle(data, length, command);
@@ -351,13 +359,13 @@ private:
     zip_int64_t handle(void* data, zip_uint64_t length, zip_source_cmd_t command) {
         switch (command) {
         case ZIP_SOURCE_OPEN:
-            writer = std::make_unique<BodyWriter>(doc);
-            taken = 0;
+            stop();
+            start();
             return 0;
         case ZIP_SOURCE_READ:
             return read(static_cast<char*>(data), length);
         case ZIP_SOURCE_CLOSE:
-            writer.reset();
+            stop();
             return 0;
         case ZIP_SOURCE_STAT:
             zip_stat_init(static_cast<zip_stat_t*>(data));
@@ -376,24 +384,83 @@ private:
         }
     }
 
-    zip_int64_t read(char* data, zip_uint64_t length) {
-        QByteArray& out = writer->output();
-        if (zip_uint64_t(out.size() - taken) < length) {
-            out.remove(0, taken);
-            taken = 0;
-            while (zip_uint64_t(out.size()) < length && !writer->finished())
-                writer->step();
-        }
-        const auto n = qsizetype(std::min<zip_uint64_t>(length, zip_uint64_t(out.size() - taken)));
-        std::memcpy(data, out.constData() + taken, std::size_t(n));
-        taken += n;
-        return n;
+    void start() {
+        blocks.clear();
+        block.clear();
+        taken = 0;
+        made = false;
+        cancelled = false;
+        maker = std::thread([this] { make(); });
     }
 
+    void stop() {
+        if (!maker.joinable())
+            return;
+        {
+            const std::lock_guard lock(mutex);
+            cancelled = true;
+        }
+        changed.notify_all();
+        maker.join();
+    }
+
+    // On the maker's thread.
+    void make() {
+        BodyWriter writer(doc);
+        while (!writer.finished()) {
+            while (writer.output().size() < kBlockBytes && !writer.finished())
+                writer.step();
+            std::unique_lock lock(mutex);
+            changed.wait(lock, [this] { return blocks.size() < kBlocksAhead || cancelled; });
+            if (cancelled)
+                return;
+            blocks.push_back(std::exchange(writer.output(), QByteArray()));
+            made = writer.finished();
+            lock.unlock();
+            changed.notify_all();
+        }
+    }
+
+    zip_int64_t read(char* data, zip_uint64_t length) {
+        zip_uint64_t n = 0;
+        while (n < length) {
+            if (taken == block.size() && !nextBlock())
+                break;
+            const auto part = std::min<zip_uint64_t>(length - n, zip_uint64_t(block.size() - taken));
+            std::memcpy(data + n, block.constData() + taken, std::size_t(part));
+            n += part;
+            taken += qsizetype(part);
+        }
+        return zip_int64_t(n);
+    }
+
+    // Waits for the next block; false after the last.
+    bool nextBlock() {
+        std::unique_lock lock(mutex);
+        changed.wait(lock, [this] { return !blocks.empty() || made; });
+        if (blocks.empty())
+            return false;
+        block = std::move(blocks.front());
+        blocks.pop_front();
+        taken = 0;
+        lock.unlock();
+        changed.notify_all();
+        return true;
+    }
+
+    static constexpr qsizetype kBlockBytes = 1 << 18;
+    static constexpr std::size_t kBlocksAhead = 2;
+
     const WordDocument& doc;
-    std::unique_ptr<BodyWriter> writer;
-    qsizetype taken = 0;
     zip_error_t error;
+    std::thread maker;
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::deque<QByteArray> blocks; // made and not yet taken
+    bool made = false;             // the last block is among them
+    bool cancelled = false;
+    QByteArray block; // the block being read
+    qsizetype taken = 0;
 };
 
 const char kContentTypes[] =
