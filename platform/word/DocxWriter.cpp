@@ -101,6 +101,35 @@ QString fieldCharRun(const QString& type) {
     });
 }
 
+QString stylePropertiesElement(int font) {
+    return element([&](QXmlStreamWriter& xml) {
+        xml.writeStartElement(QStringLiteral("w:rPr"));
+        xml.writeEmptyElement(QStringLiteral("w:rStyle"));
+        xml.writeAttribute(QStringLiteral("w:val"), styleId(font));
+        xml.writeEndElement();
+    });
+}
+
+void rubyProperty(QXmlStreamWriter& xml, const QString& name, int value) {
+    xml.writeEmptyElement(name);
+    xml.writeAttribute(QStringLiteral("w:val"), QString::number(value));
+}
+
+// The ruby properties for a size of ruby text and of base text.
+QString rubyPropertiesElement(int rubyHalfPoints, int baseHalfPoints) {
+    return element([&](QXmlStreamWriter& xml) {
+        xml.writeStartElement(QStringLiteral("w:rubyPr"));
+        xml.writeEmptyElement(QStringLiteral("w:rubyAlign"));
+        xml.writeAttribute(QStringLiteral("w:val"), QStringLiteral("center"));
+        rubyProperty(xml, QStringLiteral("w:hps"), rubyHalfPoints);
+        rubyProperty(xml, QStringLiteral("w:hpsRaise"), std::max(0, baseHalfPoints - 2));
+        rubyProperty(xml, QStringLiteral("w:hpsBaseText"), baseHalfPoints);
+        xml.writeEmptyElement(QStringLiteral("w:lid"));
+        xml.writeAttribute(QStringLiteral("w:val"), QStringLiteral("en-US"));
+        xml.writeEndElement();
+    });
+}
+
 const char kDeclaration[] = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n";
 const char kMainNamespace[] = "http://schemas.openxmlformats.org/wordprocessingml/2006/main";
 
@@ -120,7 +149,7 @@ public:
         for (int font = 0; font < doc.fontCount(); ++font) {
             const WordFont& f = doc.font(font);
             const bool plain = f == WordFont();
-            styled.push_back(plain ? QString() : styleProperties(font));
+            styled.push_back(plain ? QString() : stylePropertiesElement(font));
             formatted.push_back(plain ? QString()
                                       : element([&](QXmlStreamWriter& w) { writeFormat(w, FormatText(f)); }));
         }
@@ -190,15 +219,6 @@ private:
     }
 
     // A run's format is a character style of its own, so its properties are written once.
-    static QString styleProperties(int font) {
-        return element([&](QXmlStreamWriter& w) {
-            w.writeStartElement(QStringLiteral("w:rPr"));
-            w.writeEmptyElement(QStringLiteral("w:rStyle"));
-            w.writeAttribute(QStringLiteral("w:val"), styleId(font));
-            w.writeEndElement();
-        });
-    }
-
     void properties(int font) {
         const QString& p = styled[std::size_t(font)];
         if (!p.isEmpty())
@@ -260,27 +280,10 @@ private:
         }
     }
 
-    static void rubyProperty(QXmlStreamWriter& w, const QString& name, int value) {
-        w.writeEmptyElement(name);
-        w.writeAttribute(QStringLiteral("w:val"), QString::number(value));
-    }
-
-    // The ruby properties for a size of ruby text and of base text.
     const QString& rubyProperties(int rubyHalfPoints, int baseHalfPoints) {
         QString& p = rubyPr[{rubyHalfPoints, baseHalfPoints}];
-        if (p.isEmpty()) {
-            p = element([&](QXmlStreamWriter& w) {
-                w.writeStartElement(QStringLiteral("w:rubyPr"));
-                w.writeEmptyElement(QStringLiteral("w:rubyAlign"));
-                w.writeAttribute(QStringLiteral("w:val"), QStringLiteral("center"));
-                rubyProperty(w, QStringLiteral("w:hps"), rubyHalfPoints);
-                rubyProperty(w, QStringLiteral("w:hpsRaise"), std::max(0, baseHalfPoints - 2));
-                rubyProperty(w, QStringLiteral("w:hpsBaseText"), baseHalfPoints);
-                w.writeEmptyElement(QStringLiteral("w:lid"));
-                w.writeAttribute(QStringLiteral("w:val"), QStringLiteral("en-US"));
-                w.writeEndElement();
-            });
-        }
+        if (p.isEmpty())
+            p = rubyPropertiesElement(rubyHalfPoints, baseHalfPoints);
         return p;
     }
 
@@ -331,7 +334,7 @@ private:
     const QString endRun;
     std::vector<QString> styled;    // by font index: the run properties naming its style, or empty
     std::vector<QString> formatted; // by font index: the run properties spelt out, or empty
-    std::map<std::pair<int, int>, QString> rubyPr;
+    std::map<std::pair<int, int>, QString> rubyPr; // by sizes of ruby text and base text
     std::size_t next = 0;
     QString text;
     int codeDepth = 0;
