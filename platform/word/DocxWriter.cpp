@@ -5,6 +5,7 @@
 #include <zip.h>
 
 #include <QFile>
+#include <QHash>
 #include <QXmlStreamWriter>
 
 #include <algorithm>
@@ -130,12 +131,31 @@ QString rubyPropertiesElement(int rubyHalfPoints, int baseHalfPoints) {
     });
 }
 
+// Text of a run: of the document, of a field's code, or ruby text.
+enum class RunText : quint8 { Text, Code, Ruby };
+
+struct RunKey {
+    int font;
+    RunText kind;
+    QString text; // as in the document, before what XML cannot hold is left out
+    bool operator==(const RunKey&) const = default;
+};
+
+size_t qHash(const RunKey& key, size_t seed = 0) {
+    return qHashMulti(seed, key.font, quint8(key.kind), key.text);
+}
+
 const char kDeclaration[] = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n";
 const char kMainNamespace[] = "http://schemas.openxmlformats.org/wordprocessingml/2006/main";
 
 // The markup of word/document.xml, made a step at a time. Elements that recur unchanged (field
-// characters, run and ruby properties) are written once and copied.
+// characters, run and ruby properties, short runs) are written once and copied.
 class BodyWriter {
+    // Runs kept for copying: long enough for words and their transcriptions, few enough that the
+    // copies stay a few megabytes; when full, the kept runs make way for those of the text ahead.
+    static constexpr qsizetype kLongestCopiedRun = 32;
+    static constexpr qsizetype kCopiedRuns = 1 << 13;
+
 public:
     explicit BodyWriter(const WordDocument& d)
         : doc(d), xml(&markup), beginRun(fieldCharRun(QStringLiteral("begin"))),
@@ -197,6 +217,10 @@ private:
                 ++next;
         } else if (c.ch == u'\t') {
             openRun(int(c.value));
+            if (!runStarted) {
+                startRun(runFont, textKind());
+                runStarted = true;
+            }
             closeText();
             xml.writeEmptyElement(QStringLiteral("w:tab"));
         } else if (QChar::isHighSurrogate(c.ch)) {
@@ -212,17 +236,57 @@ private:
         }
     }
 
+    // Ends a start tag the writer has left open, so that the markup can take a complete element.
+    void closeStartTag() { xml.writeCharacters(QString()); }
+
     // Copies a complete element after what the writer has written so far.
     void copy(const QString& complete) {
-        xml.writeCharacters(QString()); // closes a start tag the writer has left open
+        closeStartTag();
         markup += complete;
     }
 
-    // A run's format is a character style of its own, so its properties are written once.
-    void properties(int font) {
-        const QString& p = styled[std::size_t(font)];
+    RunText textKind() const { return codeDepth > 0 ? RunText::Code : RunText::Text; }
+
+    // A run's format is a character style of its own, so its properties are written once. Word
+    // processors other than Word ignore the character style of ruby text, so its run takes the
+    // format itself.
+    void startRun(int font, RunText kind) {
+        xml.writeStartElement(QStringLiteral("w:r"));
+        const QString& p = (kind == RunText::Ruby ? formatted : styled)[std::size_t(font)];
         if (!p.isEmpty())
             copy(p);
+    }
+
+    // Blanks at either end of a text are kept only when the element says so.
+    void writeText(RunText kind, const QString& characters) {
+        xml.writeStartElement(kind == RunText::Code ? QStringLiteral("w:instrText") : QStringLiteral("w:t"));
+        if (characters.startsWith(u' ') || characters.endsWith(u' '))
+            xml.writeAttribute(QStringLiteral("xml:space"), QStringLiteral("preserve"));
+        xml.writeCharacters(characters);
+        xml.writeEndElement();
+    }
+
+    // A run of one text. Short ones recur (the punctuation of field codes, blanks, common words and
+    // their transcriptions), so each is written once and copied after.
+    void run(int font, RunText kind, const QString& characters) {
+        RunKey key{font, kind, characters};
+        const bool copied = characters.size() <= kLongestCopiedRun;
+        if (copied) {
+            if (const auto found = runs.constFind(key); found != runs.cend()) {
+                copy(*found);
+                return;
+            }
+        }
+        closeStartTag();
+        const qsizetype from = markup.size();
+        startRun(font, kind);
+        writeText(kind, xmlText(characters));
+        xml.writeEndElement();
+        if (copied) {
+            if (runs.size() >= kCopiedRuns)
+                runs.clear();
+            runs.insert(std::move(key), markup.sliced(from));
+        }
     }
 
     int halfPoints(int font) const {
@@ -235,48 +299,29 @@ private:
         if (runOpen && runFont == font)
             return;
         closeRun();
-        xml.writeStartElement(QStringLiteral("w:r"));
-        properties(font);
         runOpen = true;
+        runStarted = false;
         runFont = font;
     }
 
     void closeText() {
         if (text.isEmpty())
             return;
-        writeText(codeDepth > 0 ? QStringLiteral("w:instrText") : QStringLiteral("w:t"), text);
+        writeText(textKind(), text);
         text.clear();
     }
 
-    // Blanks at either end of a text are kept only when the element says so.
-    void writeText(const QString& element, const QString& characters) {
-        xml.writeStartElement(element);
-        if (characters.startsWith(u' ') || characters.endsWith(u' '))
-            xml.writeAttribute(QStringLiteral("xml:space"), QStringLiteral("preserve"));
-        xml.writeCharacters(characters);
-        xml.writeEndElement();
-    }
-
+    // A run with tabs goes out as it comes, one of text alone when it ends.
     void closeRun() {
         if (!runOpen)
             return;
-        closeText();
-        xml.writeEndElement();
         runOpen = false;
-    }
-
-    // Word processors other than Word ignore the character style of ruby text, so its run takes
-    // the format itself.
-    void writeRuns(const std::vector<WordRun>& runs, bool rubyText) {
-        for (const WordRun& run : runs) {
-            xml.writeStartElement(QStringLiteral("w:r"));
-            const QString& f = formatted[std::size_t(run.font)];
-            if (rubyText && !f.isEmpty())
-                copy(f);
-            else
-                properties(run.font);
-            writeText(QStringLiteral("w:t"), xmlText(run.text));
+        if (runStarted) {
+            closeText();
             xml.writeEndElement();
+        } else {
+            run(runFont, textKind(), text);
+            text.clear();
         }
     }
 
@@ -316,10 +361,11 @@ private:
         xml.writeStartElement(QStringLiteral("w:ruby"));
         copy(rubyProperties(halfPoints(top.font), baseHalfPoints));
         xml.writeStartElement(QStringLiteral("w:rt"));
-        writeRuns({top}, true);
+        run(top.font, RunText::Ruby, top.text);
         xml.writeEndElement();
         xml.writeStartElement(QStringLiteral("w:rubyBase"));
-        writeRuns(result.bottom, false);
+        for (const WordRun& r : result.bottom)
+            run(r.font, RunText::Text, r.text);
         xml.writeEndElement();
         xml.writeEndElement();
         xml.writeEndElement();
@@ -335,10 +381,12 @@ private:
     std::vector<QString> styled;    // by font index: the run properties naming its style, or empty
     std::vector<QString> formatted; // by font index: the run properties spelt out, or empty
     std::map<std::pair<int, int>, QString> rubyPr; // by sizes of ruby text and base text
+    QHash<RunKey, QString> runs;
     std::size_t next = 0;
     QString text;
     int codeDepth = 0;
     bool runOpen = false;
+    bool runStarted = false; // its start tag is written
     int runFont = 0;
     bool done = false;
 };
