@@ -485,8 +485,10 @@ private:
         return zip_int64_t(n);
     }
 
-    // Waits for the next block; false after the last.
+    // Waits for the next block; false after the last, or when nothing is being made.
     bool nextBlock() {
+        if (!maker.joinable())
+            return false;
         std::unique_lock lock(mutex);
         changed.wait(lock, [this] { return !blocks.empty() || made; });
         if (blocks.empty())
