@@ -5,11 +5,17 @@
 #include <zip.h>
 
 #include <QFile>
+#include <QHash>
 #include <QXmlStreamWriter>
 
 #include <algorithm>
+#include <condition_variable>
 #include <cstring>
-#include <memory>
+#include <deque>
+#include <map>
+#include <mutex>
+#include <thread>
+#include <utility>
 
 namespace {
 
@@ -79,13 +85,81 @@ void writeFormat(QXmlStreamWriter& xml, const FormatText& f) {
     xml.writeEndElement();
 }
 
+// A complete element written on its own, to be copied wherever it recurs.
+template <typename Write> QString element(Write write) {
+    QString markup;
+    QXmlStreamWriter xml(&markup);
+    write(xml);
+    return markup;
+}
+
+QString fieldCharRun(const QString& type) {
+    return element([&](QXmlStreamWriter& xml) {
+        xml.writeStartElement(QStringLiteral("w:r"));
+        xml.writeEmptyElement(QStringLiteral("w:fldChar"));
+        xml.writeAttribute(QStringLiteral("w:fldCharType"), type);
+        xml.writeEndElement();
+    });
+}
+
+QString stylePropertiesElement(int font) {
+    return element([&](QXmlStreamWriter& xml) {
+        xml.writeStartElement(QStringLiteral("w:rPr"));
+        xml.writeEmptyElement(QStringLiteral("w:rStyle"));
+        xml.writeAttribute(QStringLiteral("w:val"), styleId(font));
+        xml.writeEndElement();
+    });
+}
+
+void rubyProperty(QXmlStreamWriter& xml, const QString& name, int value) {
+    xml.writeEmptyElement(name);
+    xml.writeAttribute(QStringLiteral("w:val"), QString::number(value));
+}
+
+// The ruby properties for a size of ruby text and of base text.
+QString rubyPropertiesElement(int rubyHalfPoints, int baseHalfPoints) {
+    return element([&](QXmlStreamWriter& xml) {
+        xml.writeStartElement(QStringLiteral("w:rubyPr"));
+        xml.writeEmptyElement(QStringLiteral("w:rubyAlign"));
+        xml.writeAttribute(QStringLiteral("w:val"), QStringLiteral("center"));
+        rubyProperty(xml, QStringLiteral("w:hps"), rubyHalfPoints);
+        rubyProperty(xml, QStringLiteral("w:hpsRaise"), std::max(0, baseHalfPoints - 2));
+        rubyProperty(xml, QStringLiteral("w:hpsBaseText"), baseHalfPoints);
+        xml.writeEmptyElement(QStringLiteral("w:lid"));
+        xml.writeAttribute(QStringLiteral("w:val"), QStringLiteral("en-US"));
+        xml.writeEndElement();
+    });
+}
+
+// Text of a run: of the document, of a field's code, or ruby text.
+enum class RunText : quint8 { Text, Code, Ruby };
+
+struct RunKey {
+    int font;
+    RunText kind;
+    QString text; // as in the document, before what XML cannot hold is left out
+    bool operator==(const RunKey&) const = default;
+};
+
+size_t qHash(const RunKey& key, size_t seed = 0) {
+    return qHashMulti(seed, key.font, quint8(key.kind), key.text);
+}
+
 const char kDeclaration[] = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n";
 const char kMainNamespace[] = "http://schemas.openxmlformats.org/wordprocessingml/2006/main";
 
-// The markup of word/document.xml, made a step at a time.
+// The markup of word/document.xml, made a step at a time. Elements that recur unchanged (field
+// characters, run and ruby properties, short runs) are written once and copied.
 class BodyWriter {
+    // Runs kept for copying: long enough for words and their transcriptions, few enough that the
+    // copies stay a few megabytes; when full, the kept runs make way for those of the text ahead.
+    static constexpr qsizetype kLongestCopiedRun = 32;
+    static constexpr qsizetype kCopiedRuns = 1 << 13;
+
 public:
-    explicit BodyWriter(const WordDocument& d) : doc(d), xml(&markup) {
+    explicit BodyWriter(const WordDocument& d)
+        : doc(d), xml(&markup), beginRun(fieldCharRun(QStringLiteral("begin"))),
+          separateRun(fieldCharRun(QStringLiteral("separate"))), endRun(fieldCharRun(QStringLiteral("end"))) {
         // Written to a string the writer declares no encoding; the archive holds UTF-8.
         out = kDeclaration;
         xml.writeStartElement(QStringLiteral("w:document"));
@@ -93,8 +167,11 @@ public:
         xml.writeStartElement(QStringLiteral("w:body"));
         xml.writeStartElement(QStringLiteral("w:p"));
         for (int font = 0; font < doc.fontCount(); ++font) {
-            formats.emplace_back(doc.font(font));
-            ids.push_back(styleId(font));
+            const WordFont& f = doc.font(font);
+            const bool plain = f == WordFont();
+            styled.push_back(plain ? QString() : stylePropertiesElement(font));
+            formatted.push_back(plain ? QString()
+                                      : element([&](QXmlStreamWriter& w) { writeFormat(w, FormatText(f)); }));
         }
     }
 
@@ -123,14 +200,14 @@ private:
         const Cell& c = cells[next++];
         if (c.kind == Kind::FieldBegin) {
             closeRun();
-            fieldChar(QStringLiteral("begin"));
+            copy(beginRun);
             ++codeDepth;
         } else if (c.kind == Kind::FieldEnd) {
             closeRun();
             --codeDepth;
-            fieldChar(QStringLiteral("separate"));
+            copy(separateRun);
             writeResult(doc.fieldResult(int(c.value)));
-            fieldChar(QStringLiteral("end"));
+            copy(endRun);
         } else if (c.ch == u'\r' || c.ch == u'\n') {
             closeRun();
             xml.writeEndElement();
@@ -140,6 +217,10 @@ private:
                 ++next;
         } else if (c.ch == u'\t') {
             openRun(int(c.value));
+            if (!runStarted) {
+                startRun(runFont, textKind());
+                runStarted = true;
+            }
             closeText();
             xml.writeEmptyElement(QStringLiteral("w:tab"));
         } else if (QChar::isHighSurrogate(c.ch)) {
@@ -155,21 +236,57 @@ private:
         }
     }
 
-    void fieldChar(const QString& type) {
+    // Ends a start tag the writer has left open, so that the markup can take a complete element.
+    void closeStartTag() { xml.writeCharacters(QString()); }
+
+    // Copies a complete element after what the writer has written so far.
+    void copy(const QString& complete) {
+        closeStartTag();
+        markup += complete;
+    }
+
+    RunText textKind() const { return codeDepth > 0 ? RunText::Code : RunText::Text; }
+
+    // A run's format is a character style of its own, so its properties are written once. Word
+    // processors other than Word ignore the character style of ruby text, so its run takes the
+    // format itself.
+    void startRun(int font, RunText kind) {
         xml.writeStartElement(QStringLiteral("w:r"));
-        xml.writeEmptyElement(QStringLiteral("w:fldChar"));
-        xml.writeAttribute(QStringLiteral("w:fldCharType"), type);
+        const QString& p = (kind == RunText::Ruby ? formatted : styled)[std::size_t(font)];
+        if (!p.isEmpty())
+            copy(p);
+    }
+
+    // Blanks at either end of a text are kept only when the element says so.
+    void writeText(RunText kind, const QString& characters) {
+        xml.writeStartElement(kind == RunText::Code ? QStringLiteral("w:instrText") : QStringLiteral("w:t"));
+        if (characters.startsWith(u' ') || characters.endsWith(u' '))
+            xml.writeAttribute(QStringLiteral("xml:space"), QStringLiteral("preserve"));
+        xml.writeCharacters(characters);
         xml.writeEndElement();
     }
 
-    // A run's format is a character style of its own, so its properties are written once.
-    void properties(int font) {
-        if (doc.font(font) == WordFont())
-            return;
-        xml.writeStartElement(QStringLiteral("w:rPr"));
-        xml.writeEmptyElement(QStringLiteral("w:rStyle"));
-        xml.writeAttribute(QStringLiteral("w:val"), ids[std::size_t(font)]);
+    // A run of one text. Short ones recur (the punctuation of field codes, blanks, common words and
+    // their transcriptions), so each is written once and copied after.
+    void run(int font, RunText kind, const QString& characters) {
+        RunKey key{font, kind, characters};
+        const bool copied = characters.size() <= kLongestCopiedRun;
+        if (copied) {
+            if (const auto found = runs.constFind(key); found != runs.cend()) {
+                copy(*found);
+                return;
+            }
+        }
+        closeStartTag();
+        const qsizetype from = markup.size();
+        startRun(font, kind);
+        writeText(kind, xmlText(characters));
         xml.writeEndElement();
+        if (copied) {
+            if (runs.size() >= kCopiedRuns)
+                runs.clear();
+            runs.insert(std::move(key), markup.sliced(from));
+        }
     }
 
     int halfPoints(int font) const {
@@ -182,53 +299,37 @@ private:
         if (runOpen && runFont == font)
             return;
         closeRun();
-        xml.writeStartElement(QStringLiteral("w:r"));
-        properties(font);
         runOpen = true;
+        runStarted = false;
         runFont = font;
     }
 
     void closeText() {
         if (text.isEmpty())
             return;
-        writeText(codeDepth > 0 ? QStringLiteral("w:instrText") : QStringLiteral("w:t"), text);
+        writeText(textKind(), text);
         text.clear();
     }
 
-    // Blanks at either end of a text are kept only when the element says so.
-    void writeText(const QString& element, const QString& characters) {
-        xml.writeStartElement(element);
-        if (characters.startsWith(u' ') || characters.endsWith(u' '))
-            xml.writeAttribute(QStringLiteral("xml:space"), QStringLiteral("preserve"));
-        xml.writeCharacters(characters);
-        xml.writeEndElement();
-    }
-
+    // A run with tabs goes out as it comes, one of text alone when it ends.
     void closeRun() {
         if (!runOpen)
             return;
-        closeText();
-        xml.writeEndElement();
         runOpen = false;
-    }
-
-    // Word processors other than Word ignore the character style of ruby text, so its run takes
-    // the format itself.
-    void writeRuns(const std::vector<WordRun>& runs, bool rubyText) {
-        for (const WordRun& run : runs) {
-            xml.writeStartElement(QStringLiteral("w:r"));
-            if (rubyText && !(doc.font(run.font) == WordFont()))
-                writeFormat(xml, formats[std::size_t(run.font)]);
-            else
-                properties(run.font);
-            writeText(QStringLiteral("w:t"), xmlText(run.text));
+        if (runStarted) {
+            closeText();
             xml.writeEndElement();
+        } else {
+            run(runFont, textKind(), text);
+            text.clear();
         }
     }
 
-    void rubyProperty(const QString& name, int value) {
-        xml.writeEmptyElement(name);
-        xml.writeAttribute(QStringLiteral("w:val"), QString::number(value));
+    const QString& rubyProperties(int rubyHalfPoints, int baseHalfPoints) {
+        QString& p = rubyPr[{rubyHalfPoints, baseHalfPoints}];
+        if (p.isEmpty())
+            p = rubyPropertiesElement(rubyHalfPoints, baseHalfPoints);
+        return p;
     }
 
     // The format of the top line. Word processors other than Word keep only one run of ruby text, so
@@ -258,45 +359,48 @@ private:
             baseHalfPoints = std::max(baseHalfPoints, halfPoints(run.font));
         xml.writeStartElement(QStringLiteral("w:r"));
         xml.writeStartElement(QStringLiteral("w:ruby"));
-        xml.writeStartElement(QStringLiteral("w:rubyPr"));
-        xml.writeEmptyElement(QStringLiteral("w:rubyAlign"));
-        xml.writeAttribute(QStringLiteral("w:val"), QStringLiteral("center"));
-        rubyProperty(QStringLiteral("w:hps"), halfPoints(top.font));
-        rubyProperty(QStringLiteral("w:hpsRaise"), std::max(0, baseHalfPoints - 2));
-        rubyProperty(QStringLiteral("w:hpsBaseText"), baseHalfPoints);
-        xml.writeEmptyElement(QStringLiteral("w:lid"));
-        xml.writeAttribute(QStringLiteral("w:val"), QStringLiteral("en-US"));
-        xml.writeEndElement();
+        copy(rubyProperties(halfPoints(top.font), baseHalfPoints));
         xml.writeStartElement(QStringLiteral("w:rt"));
-        writeRuns({top}, true);
+        run(top.font, RunText::Ruby, top.text);
         xml.writeEndElement();
         xml.writeStartElement(QStringLiteral("w:rubyBase"));
-        writeRuns(result.bottom, false);
+        for (const WordRun& r : result.bottom)
+            run(r.font, RunText::Text, r.text);
         xml.writeEndElement();
         xml.writeEndElement();
         xml.writeEndElement();
     }
 
     const WordDocument& doc;
-    std::vector<FormatText> formats; // by font index
-    std::vector<QString> ids;        // style ids by font index
     QString markup;
     QByteArray out;
     QXmlStreamWriter xml;
+    const QString beginRun;
+    const QString separateRun;
+    const QString endRun;
+    std::vector<QString> styled;    // by font index: the run properties naming its style, or empty
+    std::vector<QString> formatted; // by font index: the run properties spelt out, or empty
+    std::map<std::pair<int, int>, QString> rubyPr; // by sizes of ruby text and base text
+    QHash<RunKey, QString> runs;
     std::size_t next = 0;
     QString text;
     int codeDepth = 0;
     bool runOpen = false;
+    bool runStarted = false; // its start tag is written
     int runFont = 0;
     bool done = false;
 };
 
-// word/document.xml as a source the archive reads while it writes, so the markup is never whole
-// in memory.
+// word/document.xml as a source the archive reads while it writes. The markup is made on a thread of
+// its own while the archive packs the blocks before it, a few blocks ahead at most, so it is never
+// whole in memory.
 class BodySource {
 public:
     explicit BodySource(const WordDocument& d) : doc(d) { zip_error_init(&error); }
-    ~BodySource() { zip_error_fini(&error); }
+    ~BodySource() {
+        stop();
+        zip_error_fini(&error);
+    }
 
     static zip_int64_t callback(void* state, void* data, zip_uint64_t length, zip_source_cmd_t command) {
         return static_cast<BodySource*>(state)->handle(data, length, command);
@@ -306,13 +410,13 @@ private:
     zip_int64_t handle(void* data, zip_uint64_t length, zip_source_cmd_t command) {
         switch (command) {
         case ZIP_SOURCE_OPEN:
-            writer = std::make_unique<BodyWriter>(doc);
-            taken = 0;
+            stop();
+            start();
             return 0;
         case ZIP_SOURCE_READ:
             return read(static_cast<char*>(data), length);
         case ZIP_SOURCE_CLOSE:
-            writer.reset();
+            stop();
             return 0;
         case ZIP_SOURCE_STAT:
             zip_stat_init(static_cast<zip_stat_t*>(data));
@@ -331,24 +435,85 @@ private:
         }
     }
 
-    zip_int64_t read(char* data, zip_uint64_t length) {
-        QByteArray& out = writer->output();
-        if (zip_uint64_t(out.size() - taken) < length) {
-            out.remove(0, taken);
-            taken = 0;
-            while (zip_uint64_t(out.size()) < length && !writer->finished())
-                writer->step();
-        }
-        const auto n = qsizetype(std::min<zip_uint64_t>(length, zip_uint64_t(out.size() - taken)));
-        std::memcpy(data, out.constData() + taken, std::size_t(n));
-        taken += n;
-        return n;
+    void start() {
+        blocks.clear();
+        block.clear();
+        taken = 0;
+        made = false;
+        cancelled = false;
+        maker = std::thread([this] { make(); });
     }
 
+    void stop() {
+        if (!maker.joinable())
+            return;
+        {
+            const std::lock_guard lock(mutex);
+            cancelled = true;
+        }
+        changed.notify_all();
+        maker.join();
+    }
+
+    // On the maker's thread.
+    void make() {
+        BodyWriter writer(doc);
+        while (!writer.finished()) {
+            while (writer.output().size() < kBlockBytes && !writer.finished())
+                writer.step();
+            std::unique_lock lock(mutex);
+            changed.wait(lock, [this] { return blocks.size() < kBlocksAhead || cancelled; });
+            if (cancelled)
+                return;
+            blocks.push_back(std::exchange(writer.output(), QByteArray()));
+            made = writer.finished();
+            lock.unlock();
+            changed.notify_all();
+        }
+    }
+
+    zip_int64_t read(char* data, zip_uint64_t length) {
+        zip_uint64_t n = 0;
+        while (n < length) {
+            if (taken == block.size() && !nextBlock())
+                break;
+            const auto part = std::min<zip_uint64_t>(length - n, zip_uint64_t(block.size() - taken));
+            std::memcpy(data + n, block.constData() + taken, std::size_t(part));
+            n += part;
+            taken += qsizetype(part);
+        }
+        return zip_int64_t(n);
+    }
+
+    // Waits for the next block; false after the last, or when nothing is being made.
+    bool nextBlock() {
+        if (!maker.joinable())
+            return false;
+        std::unique_lock lock(mutex);
+        changed.wait(lock, [this] { return !blocks.empty() || made; });
+        if (blocks.empty())
+            return false;
+        block = std::move(blocks.front());
+        blocks.pop_front();
+        taken = 0;
+        lock.unlock();
+        changed.notify_all();
+        return true;
+    }
+
+    static constexpr qsizetype kBlockBytes = 1 << 18;
+    static constexpr std::size_t kBlocksAhead = 2;
+
     const WordDocument& doc;
-    std::unique_ptr<BodyWriter> writer;
-    qsizetype taken = 0;
     zip_error_t error;
+    std::thread maker;
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::deque<QByteArray> blocks; // made and not yet taken
+    bool made = false;             // the last block is among them
+    bool cancelled = false;
+    QByteArray block; // the block being read
+    qsizetype taken = 0;
 };
 
 const char kContentTypes[] =

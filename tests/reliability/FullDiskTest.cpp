@@ -22,6 +22,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QRandomGenerator>
 
 #include <gtest/gtest.h>
 
@@ -158,6 +159,20 @@ TEST_F(FullDiskTest, WordDocumentIsReportedAndLeavesNoPartialFile) {
         EXPECT_EQ(entries(disk.path()), former ? QStringList{QStringLiteral("old.docx")} : QStringList{});
         QFile::remove(path);
     }
+}
+
+// The document is packed while it is made, so here the disk fills up halfway through.
+TEST_F(FullDiskTest, WordDocumentLargerThanTheFreeSpaceIsReportedAndLeavesNoPartialFile) {
+    QString text;
+    QRandomGenerator random(3);
+    for (int i = 0; i < 1'000'000; ++i)
+        text += i % 80 == 79 ? QChar(u'\n') : QChar(u'a' + random.bounded(26));
+    WordDocument doc;
+    WordSelection(doc).typeText(text);
+    QString error;
+    EXPECT_FALSE(writeDocx(doc, disk.file(QStringLiteral("large.docx")), &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(entries(disk.path()), QStringList{});
 }
 
 // The copies for the word processor lie in a folder of the temporary folder; a copy that cannot be

@@ -93,6 +93,38 @@ TEST(DocxWriter, WritesFieldsWithTheirCodeAndAStackedResult) {
     EXPECT_TRUE(xml.contains("<w:color w:val=\"0000FF\"/>")) << "a blue colour value is blue in the file";
 }
 
+// The same text as field code, ruby text, base text and document text, in one format and in none.
+TEST(DocxWriter, RecurringTextKeepsItsElementAndFormat) {
+    WordDocument doc;
+    WordSelection sel(doc);
+    sel.typeText(u"cat\r\n"_s);
+    sel.addEmptyField();
+    sel.typeText(u"eq \\A(cat,cat)"_s);
+    sel.moveLeft(8);
+    sel.moveRight(3, true);
+    sel.setFontName(u"Fonvella"_s);
+    sel.setFontColor(16711680);
+    sel.moveRight(7);
+    sel.updateFields();
+    sel.typeText(u"cat"_s);
+    sel.moveLeft(3, true);
+    sel.setFontName(u"Fonvella"_s);
+    sel.setFontColor(16711680);
+
+    const QByteArray xml = documentXml(doc);
+    QString error;
+    EXPECT_EQ(outline(xml, &error),
+              (QStringList{u"p"_s, u"t=cat"_s, u"p"_s, u"begin"_s, u"instrText=eq \\A("_s, u"instrText=cat"_s,
+                           u"instrText=,cat)"_s, u"separate"_s, u"ruby"_s, u"rt"_s, u"t=cat"_s, u"rubyBase"_s,
+                           u"t=cat"_s, u"end"_s, u"t=cat"_s}));
+    EXPECT_TRUE(error.isEmpty()) << error.toStdString();
+    const QByteArray style = "<w:r><w:rPr><w:rStyle w:val=\"F2\"/></w:rPr>";
+    EXPECT_TRUE(xml.contains(style + "<w:instrText>cat</w:instrText></w:r>"));
+    EXPECT_TRUE(xml.contains("<w:rt><w:r><w:rPr><w:rFonts w:ascii=\"Fonvella\""));
+    EXPECT_TRUE(xml.contains("<w:rubyBase><w:r><w:t>cat</w:t></w:r></w:rubyBase>"));
+    EXPECT_TRUE(xml.contains("fldCharType=\"end\"/></w:r>" + style + "<w:t>cat</w:t></w:r>"));
+}
+
 TEST(DocxWriter, CharactersXmlCannotHoldAreLeftOut) {
     WordDocument doc;
     WordSelection sel(doc);
