@@ -6,10 +6,12 @@
 #include "tests/support/TempFolder.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 
 namespace {
@@ -283,6 +285,54 @@ TEST_F(SpeechTest, AllowingFormatChangesGivesTheStreamTheEngineFormat) {
     ASSERT_TRUE(voice.setAudioOutputStream(stream));
     EXPECT_EQ(voice.AudioOutputStream()->formatType(), AudioFormats::k22kHz16BitMono);
     EXPECT_FALSE(stream->setFormatType(40));
+}
+
+// What espeak-ng's command line makes of the plain text with the voice: a library that has spoken
+// nothing before.
+QByteArray commandLineWav(const TempFolder& folder, const QString& voiceId, const QString& text) {
+    const QString path = folder.file(QStringLiteral("cli.wav"));
+    QProcess cli;
+    cli.start(QStringLiteral("espeak-ng"), {QStringLiteral("-v"), voiceId, QStringLiteral("-w"), path, text});
+    EXPECT_TRUE(cli.waitForFinished(60000));
+    EXPECT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+    return folder.read(QStringLiteral("cli.wav"));
+}
+
+TEST_F(SpeechTest, ExportsOfTheSameTextAreTheSameWhateverWasSaidBefore) {
+    const QString plain = QStringLiteral(
+        "Hello there, my friend. This is a test, with clauses; and more. Another sentence here!");
+    const QString markup = QStringLiteral(
+        R"(<speak>Hello <voice name="en-us">world, over there</voice>. <prosody rate="fast">Quickly, now.</prosody>)"
+        R"( Again, slowly.</speak>)");
+    const QByteArray firstPlain = exportWav(plain, AudioFormats::k22kHz16BitMono);
+    ASSERT_GT(firstPlain.size(), 22050 * 2 * 3);
+    EXPECT_EQ(firstPlain, commandLineWav(folder, voice.Voice().id, plain));
+    const QByteArray firstMarkup = exportWav(markup, AudioFormats::k22kHz16BitMono, SpeakFlag::IsXML);
+    ASSERT_GT(firstMarkup.size(), 22050 * 2 * 2);
+
+    struct Step {
+        const char* name;
+        std::function<void()> run;
+    };
+    const std::vector<Step> before = {
+        {"nothing", [] {}},
+        {"the text spoken aloud", [&] { ASSERT_TRUE(voice.Speak(plain, SpeakFlag::IsNotXML)); }},
+        {"markup spoken aloud", [&] { ASSERT_TRUE(voice.Speak(markup, SpeakFlag::IsXML)); }},
+        {"another text exported faster",
+         [&] {
+             voice.setRate(4);
+             exportWav(QStringLiteral("Something else, said at another speed."),
+                       AudioFormats::k22kHz16BitMono);
+             voice.setRate(0);
+         }},
+        {"the markup exported", [&] { exportWav(markup, AudioFormats::k22kHz16BitMono, SpeakFlag::IsXML); }},
+    };
+    for (const Step& step : before) {
+        SCOPED_TRACE(step.name);
+        step.run();
+        EXPECT_TRUE(exportWav(plain, AudioFormats::k22kHz16BitMono) == firstPlain);
+        EXPECT_TRUE(exportWav(markup, AudioFormats::k22kHz16BitMono, SpeakFlag::IsXML) == firstMarkup);
+    }
 }
 
 // The bytes of a WAV file whose format chunk says `tag`, `bits` and `channels`; `declared` data
