@@ -5,7 +5,9 @@
 #include "tests/reader/WavCheck.h"
 #include "tests/support/TempFolder.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QtEndian>
 
@@ -13,6 +15,8 @@
 
 #include <functional>
 #include <random>
+
+#include <signal.h>
 
 namespace {
 
@@ -333,6 +337,82 @@ TEST_F(SpeechTest, ExportsOfTheSameTextAreTheSameWhateverWasSaidBefore) {
         EXPECT_TRUE(exportWav(plain, AudioFormats::k22kHz16BitMono) == firstPlain);
         EXPECT_TRUE(exportWav(markup, AudioFormats::k22kHz16BitMono, SpeakFlag::IsXML) == firstMarkup);
     }
+}
+
+struct BrokenHelper {
+    const char* name;
+    const char* program;
+};
+
+class SpeechBrokenHelper : public ::testing::TestWithParam<BrokenHelper> {};
+
+// A helper that cannot start, ends at once or sends what is no frame fails the export, and no file
+// appears; speech aloud does not need it.
+TEST_P(SpeechBrokenHelper, FailsTheExportAndLeavesNoFile) {
+    TempFolder folder;
+    EspeakVoice voice(nullptr, QString::fromLatin1(GetParam().program));
+    auto stream = std::make_shared<SpFileStream>();
+    const QString path = folder.file(QStringLiteral("out.wav"));
+    ASSERT_TRUE(stream->Open(path));
+    ASSERT_TRUE(voice.setAudioOutputStream(stream));
+    ASSERT_TRUE(voice.Speak(QStringLiteral("Hello world. This is a test."), SpeakFlag::IsNotXML));
+    EXPECT_FALSE(stream->failure().isEmpty());
+    EXPECT_FALSE(stream->Close());
+    EXPECT_FALSE(QFileInfo::exists(path));
+
+    ASSERT_TRUE(voice.setAudioOutput(std::nullopt));
+    SpeechEvents events(voice);
+    ASSERT_TRUE(voice.Speak(QStringLiteral("Short one."), SpeakFlag::IsNotXML));
+    EXPECT_EQ(events.count(QStringLiteral("word")), 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Programs, SpeechBrokenHelper,
+                         ::testing::Values(BrokenHelper{"Missing", "/nonexistent/sayloom-speech"},
+                                           BrokenHelper{"EndsAtOnce", "/bin/false"},
+                                           BrokenHelper{"EchoesTheRequest", "/bin/cat"},
+                                           BrokenHelper{"SendsNoFrames", "/usr/bin/yes"}),
+                         [](const ::testing::TestParamInfo<BrokenHelper>& info) {
+                             return std::string(info.param.name);
+                         });
+
+// The children of this process's threads: the helper is started by the engine's thread.
+std::vector<int> childProcesses() {
+    std::vector<int> children;
+    for (const QString& task :
+         QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile list(QStringLiteral("/proc/self/task/%1/children").arg(task));
+        if (!list.open(QIODevice::ReadOnly))
+            continue;
+        for (const QByteArray& pid : list.readAll().split(' ')) {
+            if (pid.trimmed().toInt() > 0)
+                children.push_back(pid.trimmed().toInt());
+        }
+    }
+    return children;
+}
+
+TEST(SpeechHelper, KilledDuringAnExportFailsIt) {
+    TempFolder folder;
+    EspeakVoice voice;
+    SpeechEvents events(voice);
+    QString text;
+    for (int i = 0; i < 200; ++i)
+        text += QStringLiteral("This sentence is one of many in a long text. ");
+    auto stream = std::make_shared<SpFileStream>();
+    const QString path = folder.file(QStringLiteral("out.wav"));
+    ASSERT_TRUE(stream->Open(path));
+    ASSERT_TRUE(voice.setAudioOutputStream(stream));
+    ASSERT_TRUE(voice.Speak(text, SpeakFlag::Async | SpeakFlag::IsNotXML));
+    ASSERT_TRUE(waitFor([&] { return events.count(QStringLiteral("word")) > 0; }));
+    const std::vector<int> helpers = childProcesses();
+    ASSERT_EQ(helpers.size(), 1u);
+    ASSERT_EQ(::kill(helpers[0], SIGKILL), 0);
+    ASSERT_TRUE(voice.WaitUntilDone(60000));
+    EXPECT_EQ(events.count(QStringLiteral("end")), 1);
+    EXPECT_LT(events.count(QStringLiteral("word")), 200 * 10);
+    EXPECT_FALSE(stream->failure().isEmpty());
+    EXPECT_FALSE(stream->Close());
+    EXPECT_FALSE(QFileInfo::exists(path));
 }
 
 // The bytes of a WAV file whose format chunk says `tag`, `bits` and `channels`; `declared` data
