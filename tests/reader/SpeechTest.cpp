@@ -415,6 +415,24 @@ TEST(SpeechHelper, KilledDuringAnExportFailsIt) {
     EXPECT_FALSE(QFileInfo::exists(path));
 }
 
+TEST(SpeechHelper, EndsWhenTheExportIsPurged) {
+    TempFolder folder;
+    EspeakVoice voice;
+    SpeechEvents events(voice);
+    QString text;
+    for (int i = 0; i < 200; ++i)
+        text += QStringLiteral("This sentence is one of many in a long text. ");
+    auto stream = std::make_shared<SpFileStream>();
+    ASSERT_TRUE(stream->Open(folder.file(QStringLiteral("out.wav"))));
+    ASSERT_TRUE(voice.setAudioOutputStream(stream));
+    ASSERT_TRUE(voice.Speak(text, SpeakFlag::Async | SpeakFlag::IsNotXML));
+    ASSERT_TRUE(waitFor([&] { return events.count(QStringLiteral("word")) > 0; }));
+    ASSERT_EQ(childProcesses().size(), 1u);
+    ASSERT_TRUE(voice.Speak(QString(), SpeakFlag::PurgeBeforeSpeak));
+    EXPECT_TRUE(voice.WaitUntilDone(0));
+    EXPECT_TRUE(waitFor([] { return childProcesses().empty(); }, 5000));
+}
+
 // The bytes of a WAV file whose format chunk says `tag`, `bits` and `channels`; `declared` data
 // bytes in the header, `actual` bytes after it.
 QByteArray wavBytes(quint16 tag, int bits, int channels, quint32 declared, int actual, int rate = 22050) {
