@@ -1,7 +1,5 @@
 #include "reader/speech/EspeakEngine.h"
 
-#include "reader/speech/EspeakLibrary.h"
-
 #include <espeak-ng/speak_lib.h>
 
 #include <QElapsedTimer>
