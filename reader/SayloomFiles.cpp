@@ -53,6 +53,11 @@ void Sayloom::menuFileSaveToWave_Click() {
     AudioOutputCB_Click();
     if (!spoken)
         return;
+    if (!stream->failure().isEmpty()) {
+        services.messageBox.show(QStringLiteral("声音文件没有保存：") + stream->failure(), MsgBox::Critical,
+                                 MessageTitle::notice());
+        return;
+    }
     if (!stream->Close()) {
         reportFileError(request.fileName, true);
         return;

@@ -2,6 +2,9 @@
 
 #include <espeak-ng/speak_lib.h>
 
+#include <QElapsedTimer>
+#include <QProcess>
+
 #include <algorithm>
 #include <cstring>
 
@@ -22,26 +25,10 @@ struct SynthContext {
     qint64 offset;
     qint64 lastOffset;
     int sampleRate;
+
+    // Call with the mutex held.
+    bool abandoned() const { return *stopping || utterance->generation != generation; }
 };
-
-// The synthesis callback runs on the thread that called espeak_Synth, so the context of that call
-// is the calling thread's.
-thread_local SynthContext* activeSynth = nullptr;
-
-int synthCallback(short* wav, int count, espeak_EVENT* events);
-
-int initializeLibrary(QString& error) {
-    static int rate = [] {
-        const int r = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 100, nullptr,
-                                        espeakINITIALIZE_PHONEME_EVENTS | espeakINITIALIZE_DONT_EXIT);
-        if (r > 0)
-            espeak_SetSynthCallback(synthCallback);
-        return r;
-    }();
-    if (rate <= 0)
-        error = QStringLiteral("espeak-ng 语音引擎无法初始化（找不到 espeak-ng-data）");
-    return rate;
-}
 
 QString readable(const char* name) {
     return QString::fromUtf8(name).replace(u'_', u' ');
@@ -93,38 +80,37 @@ QList<VoiceToken> listVoices() {
     return tokens;
 }
 
-PendingEvent::Kind kindOf(espeak_EVENT_TYPE type) {
-    switch (type) {
-    case espeakEVENT_WORD:
+PendingEvent::Kind kindOf(EngineEvent::Kind kind) {
+    switch (kind) {
+    case EngineEvent::Kind::Word:
         return PendingEvent::Kind::Word;
-    case espeakEVENT_SENTENCE:
+    case EngineEvent::Kind::Sentence:
         return PendingEvent::Kind::Sentence;
-    default:
-        return PendingEvent::Kind::Phoneme;
+    case EngineEvent::Kind::Phoneme:
+        break;
     }
+    return PendingEvent::Kind::Phoneme;
 }
 
-void addEvent(SynthContext& c, const espeak_EVENT& e) {
-    if (e.type != espeakEVENT_WORD && e.type != espeakEVENT_SENTENCE && e.type != espeakEVENT_PHONEME)
-        return;
+void addEvent(SynthContext& c, const EngineEvent& e) {
     Utterance& u = *c.utterance;
-    const qint64 frames = qint64(e.audio_position) * u.format.sampleRate / 1000;
+    const qint64 frames = qint64(e.audioMs) * u.format.sampleRate / 1000;
     const qint64 offset = std::max(c.lastOffset, c.offset + frames * u.format.bytesPerFrame());
     c.lastOffset = offset;
     PendingEvent ev;
-    ev.kind = kindOf(e.type);
+    ev.kind = kindOf(e.kind);
     ev.offset = offset;
     if (ev.kind == PendingEvent::Kind::Phoneme) {
-        ev.phoneme = QString::fromUtf8(e.id.string, qsizetype(strnlen(e.id.string, sizeof e.id.string)));
+        ev.phoneme = QString::fromUtf8(e.phoneme);
         u.events.push_back(std::move(ev));
         return;
     }
     // espeak counts code points from 1; the voice reports UTF-16 offsets from 0.
     const int last = int(u.utf16At.size()) - 1;
-    const int first = std::clamp(e.text_position - 1, 0, last);
+    const int first = std::clamp(e.textPosition - 1, 0, last);
     ev.position = u.utf16At[std::size_t(first)];
     ev.length = u.utf16At[std::size_t(std::clamp(first + std::max(e.length, 0), 0, last))] - ev.position;
-    ev.sentence = e.id.number;
+    ev.sentence = e.number;
     if (ev.kind == PendingEvent::Kind::Word) {
         while (u.marksDone < u.voiceMarks.size() && u.voiceMarks[u.marksDone].position <= ev.position) {
             PendingEvent change;
@@ -140,36 +126,41 @@ void addEvent(SynthContext& c, const espeak_EVENT& e) {
     u.events.push_back(std::move(ev));
 }
 
-int synthCallback(short* wav, int count, espeak_EVENT* events) {
-    SynthContext* c = activeSynth;
-    if (!c)
-        return 1;
-    std::unique_lock lock(*c->mutex);
-    Utterance& u = *c->utterance;
-    if (*c->stopping || u.generation != c->generation)
-        return 1;
-    for (espeak_EVENT* e = events; e && e->type != espeakEVENT_LIST_TERMINATED; ++e)
-        addEvent(*c, *e);
-    if (wav && count > 0)
-        u.raw.insert(u.raw.end(), wav, wav + count);
-    c->progress->notify_all();
+// Takes one step of the synthesis; false when the utterance is no longer wanted.
+bool take(SynthContext& c, const std::vector<EngineEvent>& events, const std::int16_t* samples,
+          std::size_t count) {
+    std::unique_lock lock(*c.mutex);
+    Utterance& u = *c.utterance;
+    if (c.abandoned())
+        return false;
+    for (const EngineEvent& e : events)
+        addEvent(c, e);
+    u.raw.insert(u.raw.end(), samples, samples + count);
+    c.progress->notify_all();
     // Waits for the output side, so that what is made and not yet played or written stays small.
     auto ahead = [&] {
-        return double(u.raw.size()) / c->sampleRate + double(u.unsent.load()) / u.format.bytesPerSecond();
+        return double(u.raw.size()) / c.sampleRate + double(u.unsent.load()) / u.format.bytesPerSecond();
     };
     const int lead = u.target->isFile() ? EspeakEngine::kFileLeadSeconds : EspeakEngine::kLeadSeconds;
-    c->progress->wait(lock, [&] { return *c->stopping || u.generation != c->generation || ahead() < lead; });
-    return (*c->stopping || u.generation != c->generation) ? 1 : 0;
+    c.progress->wait(lock, [&] { return c.abandoned() || ahead() < lead; });
+    return !c.abandoned();
+}
+
+SynthesisRequest requestOf(const Utterance& u, int fromSentence) {
+    return {u.voiceId,          u.wordsPerMinute, u.wordGap,    u.volume,
+            u.speakPunctuation, u.markup,         fromSentence, u.utf8};
 }
 
 } // namespace
 
-EspeakEngine::EspeakEngine(std::mutex& mutex, std::condition_variable& progress)
-    : mutex(mutex), progress(progress) {
+EspeakEngine::EspeakEngine(std::mutex& mutex, std::condition_variable& progress, QString helperProgram)
+    : mutex(mutex), progress(progress), helper(std::move(helperProgram)) {
     std::lock_guard library(libraryLock());
-    rate = initializeLibrary(error);
-    if (rate <= 0)
+    rate = EspeakLibrary::initialize();
+    if (rate <= 0) {
+        error = QStringLiteral("espeak-ng 语音引擎无法初始化（找不到 espeak-ng-data）");
         return;
+    }
     // Listing the voices again after a synthesis changes how the library speaks: once per process.
     static const QList<VoiceToken> voices = listVoices();
     voiceList = voices;
@@ -219,23 +210,82 @@ void EspeakEngine::run() {
 void EspeakEngine::synthesize(const Job& job) {
     Utterance& u = *job.utterance;
     SynthContext context{&mutex, &progress, &stopping, &u, job.generation, job.offset, job.offset, rate};
-    {
+    const SynthesisRequest request = requestOf(u, job.fromSentence);
+    const auto sink = [&](const std::vector<EngineEvent>& events, const std::int16_t* samples,
+                          std::size_t count) { return take(context, events, samples, count); };
+    // The library carries state from one text to the next that no call resets: a file, which must
+    // come out the same every time, is made by a helper process whose library is new.
+    QString failure;
+    if (u.target->isFile()) {
+        failure = synthesizeInHelper(request, sink, [&] {
+            std::lock_guard lock(mutex);
+            return context.abandoned();
+        });
+    } else {
         std::lock_guard library(libraryLock());
-        espeak_SetVoiceByName(u.voiceId.toUtf8().constData());
-        espeak_SetParameter(espeakRATE, u.wordsPerMinute, 0);
-        espeak_SetParameter(espeakWORDGAP, u.wordGap, 0);
-        espeak_SetParameter(espeakVOLUME, u.volume, 0);
-        espeak_SetParameter(espeakPUNCTUATION, u.speakPunctuation ? espeakPUNCT_ALL : espeakPUNCT_NONE, 0);
-        const unsigned flags = espeakCHARS_UTF8 | espeakENDPAUSE | (u.markup ? espeakSSML : 0u);
-        activeSynth = &context;
-        espeak_Synth(u.utf8.constData(), std::size_t(u.utf8.size()) + 1,
-                     job.fromSentence > 1 ? unsigned(job.fromSentence) : 0u, POS_SENTENCE, 0, flags, nullptr,
-                     nullptr);
-        activeSynth = nullptr;
+        EspeakLibrary::speak(request, sink);
     }
     std::lock_guard lock(mutex);
     if (u.generation != job.generation)
         return;
+    u.failure = failure;
     u.synthesized = true;
     progress.notify_all();
+}
+
+QString EspeakEngine::synthesizeInHelper(const SynthesisRequest& request, const EspeakLibrary::Sink& sink,
+                                         const std::function<bool()>& abandoned) const {
+    // How long a helper may stay silent while it is waited for.
+    constexpr int kSilenceMs = 30000;
+    constexpr int kPollMs = 50;
+    QProcess helperProcess;
+    helperProcess.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    helperProcess.start(helper, {});
+    if (!helperProcess.waitForStarted())
+        return QStringLiteral("无法启动语音合成程序 ") + helper;
+    const auto stop = [&](const QString& why) {
+        helperProcess.kill();
+        helperProcess.waitForFinished();
+        return why;
+    };
+    // The request goes out while the output is read: a helper that does not read it cannot stall us.
+    helperProcess.write(request.encode());
+    helperProcess.closeWriteChannel();
+    SynthesisFrameReader frames;
+    SynthesisBlock block;
+    const QString broken = QStringLiteral("语音合成程序意外中止");
+    QElapsedTimer silence;
+    silence.start();
+    for (;;) {
+        switch (frames.next(block)) {
+        case SynthesisFrameReader::Status::Block:
+            if (!sink(block.events, block.samples.data(), block.samples.size()))
+                return stop({});
+            silence.restart();
+            continue;
+        case SynthesisFrameReader::Status::End:
+            if (!helperProcess.waitForFinished() || helperProcess.exitStatus() != QProcess::NormalExit ||
+                helperProcess.exitCode() != 0)
+                return broken;
+            return {};
+        case SynthesisFrameReader::Status::Garbled:
+            return stop(QStringLiteral("语音合成程序送回了无法识别的数据"));
+        case SynthesisFrameReader::Status::NeedMore:
+            break;
+        }
+        if (abandoned())
+            return stop({});
+        const bool running = helperProcess.state() == QProcess::Running;
+        if (running)
+            helperProcess.waitForReadyRead(kPollMs);
+        const QByteArray bytes = helperProcess.readAllStandardOutput();
+        if (!bytes.isEmpty()) {
+            frames.append(bytes);
+            silence.restart();
+        } else if (!running) {
+            return stop(broken);
+        } else if (silence.elapsed() > kSilenceMs) {
+            return stop(QStringLiteral("语音合成程序没有响应"));
+        }
+    }
 }

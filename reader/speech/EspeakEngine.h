@@ -1,5 +1,6 @@
 #pragma once
 
+#include "reader/speech/EspeakLibrary.h"
 #include "reader/speech/SpeechTokens.h"
 #include "reader/speech/Utterance.h"
 
@@ -7,6 +8,7 @@
 
 #include <condition_variable>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -17,7 +19,8 @@
 class EspeakEngine {
 public:
     // `mutex` guards the utterances' shared fields; `progress` is notified whenever they change.
-    EspeakEngine(std::mutex& mutex, std::condition_variable& progress);
+    // Utterances into files are synthesised by `helperProgram` (the synthesis helper process).
+    EspeakEngine(std::mutex& mutex, std::condition_variable& progress, QString helperProgram);
     ~EspeakEngine();
     EspeakEngine(const EspeakEngine&) = delete;
     EspeakEngine& operator=(const EspeakEngine&) = delete;
@@ -49,12 +52,16 @@ private:
 
     void run();
     void synthesize(const Job& job);
+    // Empty when the helper spoke the whole request or `abandoned` said to stop; otherwise why not.
+    QString synthesizeInHelper(const SynthesisRequest& request, const EspeakLibrary::Sink& sink,
+                               const std::function<bool()>& abandoned) const;
 
     std::mutex& mutex;
     std::condition_variable& progress;
     std::condition_variable wake;
     std::deque<Job> jobs;
     bool stopping = false;
+    QString helper;
     QString error;
     int rate = 0;
     QList<VoiceToken> voiceList;

@@ -5,6 +5,7 @@
 #include "reader/speech/TextCodec.h"
 #include "reader/speech/WavFile.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMediaDevices>
@@ -36,13 +37,17 @@ void applyRate(int rate, Utterance& u) {
 
 } // namespace
 
-EspeakVoice::EspeakVoice(QObject* parent)
-    : SpeechVoice(parent), engine(std::make_unique<EspeakEngine>(mutex, progress)),
+EspeakVoice::EspeakVoice(QObject* parent, const QString& helperProgram)
+    : SpeechVoice(parent), engine(std::make_unique<EspeakEngine>(mutex, progress, helperProgram)),
       deviceStream(std::make_shared<SpeechAudioStream>()), outputStream(deviceStream),
       activeFormat(*AudioFormats::find(AudioFormats::k22kHz16BitMono)) {
     currentVoice = engine->voices().value(0);
     pumpTimer.setInterval(10);
     connect(&pumpTimer, &QTimer::timeout, this, [this] { pump(); });
+}
+
+QString EspeakVoice::defaultHelperProgram() {
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/sayloom-speech");
 }
 
 EspeakVoice::~EspeakVoice() {
@@ -331,6 +336,8 @@ void EspeakVoice::feedQueue() {
             if (queue.empty() || queue.front() != u)
                 break;
             if (finished) {
+                if (!u->failure.isEmpty())
+                    u->target->setFailure(u->failure);
                 const int stream = u->stream;
                 const qint64 end = u->end();
                 notices.push_back({stream, [this, stream, end] { emit EndStream(stream, end); }});

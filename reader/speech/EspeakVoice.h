@@ -18,7 +18,9 @@
 class EspeakVoice final : public SpeechVoice {
     Q_OBJECT
 public:
-    explicit EspeakVoice(QObject* parent = nullptr);
+    // WAV files are synthesised by `helperProgram`, by default the one beside the executable.
+    explicit EspeakVoice(QObject* parent = nullptr, const QString& helperProgram = defaultHelperProgram());
+    static QString defaultHelperProgram();
     ~EspeakVoice() override;
 
     QString initializationError() const override { return engine->initializationError(); }

@@ -49,6 +49,7 @@ bool SpFileStream::Open(const QString& fileName, int mode) {
     openFormat = format();
     dataBytes = 0;
     failed = false;
+    setFailure({});
     file = std::move(target);
     write({});
     return !failed;
@@ -71,7 +72,7 @@ bool SpFileStream::Close() {
     // A chunk of odd size is padded to an even one; RIFF sizes are 32-bit.
     if ((dataBytes & 1) && closing->write("", 1) != 1)
         failed = true;
-    if (failed || dataBytes > 0xFFFFFFFFLL - 36 || !closing->seek(0) ||
+    if (failed || !failure().isEmpty() || dataBytes > 0xFFFFFFFFLL - 36 || !closing->seek(0) ||
         closing->write(header(quint32(dataBytes))) != kHeaderBytes) {
         closing->cancelWriting();
         return false;

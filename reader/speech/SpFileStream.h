@@ -19,7 +19,8 @@ public:
 
     // Only create-for-write is supported; false when the file cannot be created.
     bool Open(const QString& fileName, int mode = SSFMCreateForWrite);
-    // Finishes the header and puts the file in place; false when that fails.
+    // Finishes the header and puts the file in place; false when that fails or the stream did not
+    // get all of its audio.
     bool Close();
     bool isOpen() const { return file != nullptr; }
 

@@ -3,6 +3,7 @@
 #include "reader/speech/AudioFormats.h"
 
 #include <QByteArray>
+#include <QString>
 
 // An output stream of a voice, with the format the engine speaks into it.
 class SpeechAudioStream {
@@ -18,6 +19,11 @@ public:
     virtual bool isFile() const { return false; }
     virtual void write(const QByteArray&) {}
 
+    // Why the stream did not get all of its audio; empty while it did.
+    QString failure() const { return whyFailed; }
+    void setFailure(const QString& why) { whyFailed = why; }
+
 private:
     int type = AudioFormats::k22kHz16BitMono;
+    QString whyFailed;
 };

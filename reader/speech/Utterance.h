@@ -49,6 +49,7 @@ struct Utterance {
     std::vector<std::int16_t> raw; // synthesised, not yet converted
     std::deque<PendingEvent> events;
     bool synthesized = false;
+    QString failure;    // why the engine could not make all of it
     int generation = 0; // changed to abandon a synthesis under way
     std::size_t marksDone = 0;
 

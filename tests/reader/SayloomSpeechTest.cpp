@@ -118,6 +118,52 @@ TEST(SayloomExport, TheWindowIsServedWhileTheFileIsWrittenAndCannotClose) {
     EXPECT_GT(QFileInfo(path).size(), 22050 * 2 * 30);
 }
 
+// Saves the box's text as a WAV file through the menu; the messages shown.
+std::vector<FakeMessageBox::Shown> saveWave(Sayloom& w, FakeServices& fakes, const QString& path) {
+    fakes.messageBox.shown.clear();
+    fakes.dialogs.saveAnswers.push_back({path});
+    w.menuFileSaveToWave_Click();
+    return fakes.messageBox.shown;
+}
+
+TEST(SayloomExport, TheSameTextGivesTheSameFileAfterOtherSpeech) {
+    TempFolder folder;
+    FakeServices fakes;
+    Sayloom w(fakes.services(), std::make_unique<EspeakVoice>());
+    w.MainTxtBox->setText(kSentences);
+    ASSERT_EQ(saveWave(w, fakes, folder.file(QStringLiteral("1.wav"))).size(), 1u);
+    w.MainTxtBox->setText(QStringLiteral("Something else, first. Then more."));
+    // Aloud, also where no output device is listed.
+    ASSERT_TRUE(w.voice()->setAudioOutput(std::nullopt));
+    w.SpeakBtn_Click();
+    ASSERT_TRUE(waitFor([&] { return !w.speaking(); }));
+    w.MainTxtBox->setText(kSentences);
+    ASSERT_EQ(saveWave(w, fakes, folder.file(QStringLiteral("2.wav"))).size(), 1u);
+    ASSERT_EQ(saveWave(w, fakes, folder.file(QStringLiteral("3.wav"))).size(), 1u);
+    const QByteArray first = folder.read(QStringLiteral("1.wav"));
+    EXPECT_GT(first.size(), 22050 * 2 * 5);
+    EXPECT_TRUE(folder.read(QStringLiteral("2.wav")) == first);
+    EXPECT_TRUE(folder.read(QStringLiteral("3.wav")) == first);
+}
+
+TEST(SayloomExport, AFailedSynthesisIsReportedAndLeavesNoFile) {
+    TempFolder folder;
+    FakeServices fakes;
+    Sayloom w(fakes.services(), std::make_unique<EspeakVoice>(nullptr, QStringLiteral("/bin/false")));
+    w.MainTxtBox->setText(kSentences);
+    const QString path = folder.file(QStringLiteral("out.wav"));
+    const auto shown = saveWave(w, fakes, path);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_TRUE(shown[0].prompt.startsWith(QStringLiteral("声音文件没有保存：")))
+        << shown[0].prompt.toStdString();
+    EXPECT_EQ(shown[0].style, MsgBox::Critical);
+    EXPECT_EQ(shown[0].title, QStringLiteral("友情提示"));
+    EXPECT_FALSE(QFileInfo::exists(path));
+    EXPECT_FALSE(w.speaking());
+    EXPECT_TRUE(w.menuFileSaveToWave->isEnabled());
+    EXPECT_TRUE(w.SpeakBtn->isEnabled());
+}
+
 TEST(RealAudio, StopSkipAndSpeakPressedDuringSpeechNeverHang) {
     FakeServices fakes;
     auto voice = std::make_unique<EspeakVoice>();

@@ -5,12 +5,18 @@
 #include "tests/reader/WavCheck.h"
 #include "tests/support/TempFolder.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
+
+#include <signal.h>
 
 namespace {
 
@@ -283,6 +289,148 @@ TEST_F(SpeechTest, AllowingFormatChangesGivesTheStreamTheEngineFormat) {
     ASSERT_TRUE(voice.setAudioOutputStream(stream));
     EXPECT_EQ(voice.AudioOutputStream()->formatType(), AudioFormats::k22kHz16BitMono);
     EXPECT_FALSE(stream->setFormatType(40));
+}
+
+// What espeak-ng's command line makes of the plain text with the voice: a library that has spoken
+// nothing before.
+QByteArray commandLineWav(const TempFolder& folder, const QString& voiceId, const QString& text) {
+    const QString path = folder.file(QStringLiteral("cli.wav"));
+    QProcess cli;
+    cli.start(QStringLiteral("espeak-ng"), {QStringLiteral("-v"), voiceId, QStringLiteral("-w"), path, text});
+    EXPECT_TRUE(cli.waitForFinished(60000));
+    EXPECT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+    return folder.read(QStringLiteral("cli.wav"));
+}
+
+TEST_F(SpeechTest, ExportsOfTheSameTextAreTheSameWhateverWasSaidBefore) {
+    const QString plain = QStringLiteral(
+        "Hello there, my friend. This is a test, with clauses; and more. Another sentence here!");
+    const QString markup = QStringLiteral(
+        R"(<speak>Hello <voice name="en-us">world, over there</voice>. <prosody rate="fast">Quickly, now.</prosody>)"
+        R"( Again, slowly.</speak>)");
+    const QByteArray firstPlain = exportWav(plain, AudioFormats::k22kHz16BitMono);
+    ASSERT_GT(firstPlain.size(), 22050 * 2 * 3);
+    EXPECT_EQ(firstPlain, commandLineWav(folder, voice.Voice().id, plain));
+    const QByteArray firstMarkup = exportWav(markup, AudioFormats::k22kHz16BitMono, SpeakFlag::IsXML);
+    ASSERT_GT(firstMarkup.size(), 22050 * 2 * 2);
+
+    struct Step {
+        const char* name;
+        std::function<void()> run;
+    };
+    const std::vector<Step> before = {
+        {"nothing", [] {}},
+        {"the text spoken aloud", [&] { ASSERT_TRUE(voice.Speak(plain, SpeakFlag::IsNotXML)); }},
+        {"markup spoken aloud", [&] { ASSERT_TRUE(voice.Speak(markup, SpeakFlag::IsXML)); }},
+        {"another text exported faster",
+         [&] {
+             voice.setRate(4);
+             exportWav(QStringLiteral("Something else, said at another speed."),
+                       AudioFormats::k22kHz16BitMono);
+             voice.setRate(0);
+         }},
+        {"the markup exported", [&] { exportWav(markup, AudioFormats::k22kHz16BitMono, SpeakFlag::IsXML); }},
+    };
+    for (const Step& step : before) {
+        SCOPED_TRACE(step.name);
+        step.run();
+        EXPECT_TRUE(exportWav(plain, AudioFormats::k22kHz16BitMono) == firstPlain);
+        EXPECT_TRUE(exportWav(markup, AudioFormats::k22kHz16BitMono, SpeakFlag::IsXML) == firstMarkup);
+    }
+}
+
+struct BrokenHelper {
+    const char* name;
+    const char* program;
+};
+
+class SpeechBrokenHelper : public ::testing::TestWithParam<BrokenHelper> {};
+
+// A helper that cannot start, ends at once or sends what is no frame fails the export, and no file
+// appears; speech aloud does not need it.
+TEST_P(SpeechBrokenHelper, FailsTheExportAndLeavesNoFile) {
+    TempFolder folder;
+    EspeakVoice voice(nullptr, QString::fromLatin1(GetParam().program));
+    auto stream = std::make_shared<SpFileStream>();
+    const QString path = folder.file(QStringLiteral("out.wav"));
+    ASSERT_TRUE(stream->Open(path));
+    ASSERT_TRUE(voice.setAudioOutputStream(stream));
+    ASSERT_TRUE(voice.Speak(QStringLiteral("Hello world. This is a test."), SpeakFlag::IsNotXML));
+    EXPECT_FALSE(stream->failure().isEmpty());
+    EXPECT_FALSE(stream->Close());
+    EXPECT_FALSE(QFileInfo::exists(path));
+
+    ASSERT_TRUE(voice.setAudioOutput(std::nullopt));
+    SpeechEvents events(voice);
+    ASSERT_TRUE(voice.Speak(QStringLiteral("Short one."), SpeakFlag::IsNotXML));
+    EXPECT_EQ(events.count(QStringLiteral("word")), 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Programs, SpeechBrokenHelper,
+                         ::testing::Values(BrokenHelper{"Missing", "/nonexistent/sayloom-speech"},
+                                           BrokenHelper{"EndsAtOnce", "/bin/false"},
+                                           BrokenHelper{"EchoesTheRequest", "/bin/cat"},
+                                           BrokenHelper{"SendsNoFrames", "/usr/bin/yes"}),
+                         [](const ::testing::TestParamInfo<BrokenHelper>& info) {
+                             return std::string(info.param.name);
+                         });
+
+// The children of this process's threads: the helper is started by the engine's thread.
+std::vector<int> childProcesses() {
+    std::vector<int> children;
+    for (const QString& task :
+         QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile list(QStringLiteral("/proc/self/task/%1/children").arg(task));
+        if (!list.open(QIODevice::ReadOnly))
+            continue;
+        for (const QByteArray& pid : list.readAll().split(' ')) {
+            if (pid.trimmed().toInt() > 0)
+                children.push_back(pid.trimmed().toInt());
+        }
+    }
+    return children;
+}
+
+TEST(SpeechHelper, KilledDuringAnExportFailsIt) {
+    TempFolder folder;
+    EspeakVoice voice;
+    SpeechEvents events(voice);
+    QString text;
+    for (int i = 0; i < 200; ++i)
+        text += QStringLiteral("This sentence is one of many in a long text. ");
+    auto stream = std::make_shared<SpFileStream>();
+    const QString path = folder.file(QStringLiteral("out.wav"));
+    ASSERT_TRUE(stream->Open(path));
+    ASSERT_TRUE(voice.setAudioOutputStream(stream));
+    ASSERT_TRUE(voice.Speak(text, SpeakFlag::Async | SpeakFlag::IsNotXML));
+    ASSERT_TRUE(waitFor([&] { return events.count(QStringLiteral("word")) > 0; }));
+    const std::vector<int> helpers = childProcesses();
+    ASSERT_EQ(helpers.size(), 1u);
+    ASSERT_EQ(::kill(helpers[0], SIGKILL), 0);
+    ASSERT_TRUE(voice.WaitUntilDone(60000));
+    EXPECT_EQ(events.count(QStringLiteral("end")), 1);
+    EXPECT_LT(events.count(QStringLiteral("word")), 200 * 10);
+    EXPECT_FALSE(stream->failure().isEmpty());
+    EXPECT_FALSE(stream->Close());
+    EXPECT_FALSE(QFileInfo::exists(path));
+}
+
+TEST(SpeechHelper, EndsWhenTheExportIsPurged) {
+    TempFolder folder;
+    EspeakVoice voice;
+    SpeechEvents events(voice);
+    QString text;
+    for (int i = 0; i < 200; ++i)
+        text += QStringLiteral("This sentence is one of many in a long text. ");
+    auto stream = std::make_shared<SpFileStream>();
+    ASSERT_TRUE(stream->Open(folder.file(QStringLiteral("out.wav"))));
+    ASSERT_TRUE(voice.setAudioOutputStream(stream));
+    ASSERT_TRUE(voice.Speak(text, SpeakFlag::Async | SpeakFlag::IsNotXML));
+    ASSERT_TRUE(waitFor([&] { return events.count(QStringLiteral("word")) > 0; }));
+    ASSERT_EQ(childProcesses().size(), 1u);
+    ASSERT_TRUE(voice.Speak(QString(), SpeakFlag::PurgeBeforeSpeak));
+    EXPECT_TRUE(voice.WaitUntilDone(0));
+    EXPECT_TRUE(waitFor([] { return childProcesses().empty(); }, 5000));
 }
 
 // The bytes of a WAV file whose format chunk says `tag`, `bits` and `channels`; `declared` data

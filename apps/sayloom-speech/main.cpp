@@ -1,0 +1,5 @@
+#include "reader/speech/SynthesisWorker.h"
+
+int main() {
+    return runSynthesisWorker();
+}
