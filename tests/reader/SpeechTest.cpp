@@ -391,19 +391,27 @@ std::vector<int> childProcesses() {
     return children;
 }
 
-TEST(SpeechHelper, KilledDuringAnExportFailsIt) {
+// A long export under way in its helper process.
+class SpeechHelper : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QString text;
+        for (int i = 0; i < 200; ++i)
+            text += QStringLiteral("This sentence is one of many in a long text. ");
+        ASSERT_TRUE(stream->Open(path));
+        ASSERT_TRUE(voice.setAudioOutputStream(stream));
+        ASSERT_TRUE(voice.Speak(text, SpeakFlag::Async | SpeakFlag::IsNotXML));
+        ASSERT_TRUE(waitFor([&] { return events.count(QStringLiteral("word")) > 0; }));
+    }
+
     TempFolder folder;
     EspeakVoice voice;
-    SpeechEvents events(voice);
-    QString text;
-    for (int i = 0; i < 200; ++i)
-        text += QStringLiteral("This sentence is one of many in a long text. ");
-    auto stream = std::make_shared<SpFileStream>();
+    SpeechEvents events{voice};
+    std::shared_ptr<SpFileStream> stream = std::make_shared<SpFileStream>();
     const QString path = folder.file(QStringLiteral("out.wav"));
-    ASSERT_TRUE(stream->Open(path));
-    ASSERT_TRUE(voice.setAudioOutputStream(stream));
-    ASSERT_TRUE(voice.Speak(text, SpeakFlag::Async | SpeakFlag::IsNotXML));
-    ASSERT_TRUE(waitFor([&] { return events.count(QStringLiteral("word")) > 0; }));
+};
+
+TEST_F(SpeechHelper, KilledDuringAnExportFailsIt) {
     const std::vector<int> helpers = childProcesses();
     ASSERT_EQ(helpers.size(), 1u);
     ASSERT_EQ(::kill(helpers[0], SIGKILL), 0);
@@ -415,18 +423,7 @@ TEST(SpeechHelper, KilledDuringAnExportFailsIt) {
     EXPECT_FALSE(QFileInfo::exists(path));
 }
 
-TEST(SpeechHelper, EndsWhenTheExportIsPurged) {
-    TempFolder folder;
-    EspeakVoice voice;
-    SpeechEvents events(voice);
-    QString text;
-    for (int i = 0; i < 200; ++i)
-        text += QStringLiteral("This sentence is one of many in a long text. ");
-    auto stream = std::make_shared<SpFileStream>();
-    ASSERT_TRUE(stream->Open(folder.file(QStringLiteral("out.wav"))));
-    ASSERT_TRUE(voice.setAudioOutputStream(stream));
-    ASSERT_TRUE(voice.Speak(text, SpeakFlag::Async | SpeakFlag::IsNotXML));
-    ASSERT_TRUE(waitFor([&] { return events.count(QStringLiteral("word")) > 0; }));
+TEST_F(SpeechHelper, EndsWhenTheExportIsPurged) {
     ASSERT_EQ(childProcesses().size(), 1u);
     ASSERT_TRUE(voice.Speak(QString(), SpeakFlag::PurgeBeforeSpeak));
     EXPECT_TRUE(voice.WaitUntilDone(0));
