@@ -3,10 +3,10 @@
 #include "annotation/InlineLayout.h"
 #include "annotation/Progress.h"
 #include "annotation/Recognition.h"
+#include "bench/support/EditorStart.h"
 #include "bench/support/GeneratedText.h"
 #include "lexicon/Module1.h"
 #include "platform/core/EventYield.h"
-#include "platform/core/HeapPages.h"
 #include "platform/core/ProgramFolder.h"
 #include "platform/core/TextFile.h"
 #include "platform/richtext/RichTextBox.h"
@@ -71,9 +71,7 @@ double espeakMs(const QString& text) {
 } // namespace
 
 int main(int argc, char** argv) {
-    HeapPages::restartOnHugePages(argv);
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    startAsTheEditor(argv);
     QApplication app(argc, argv);
     QRandomGenerator random(20261210);
     QTemporaryDir temp;

@@ -7,10 +7,10 @@
 #include "annotation/Progress.h"
 #include "annotation/Recognition.h"
 #include "annotation/WordExport.h"
+#include "bench/support/EditorStart.h"
 #include "lexicon/Module1.h"
 #include "lexicon/WordList.h"
 #include "platform/core/EventYield.h"
-#include "platform/core/HeapPages.h"
 #include "platform/core/ProgramFolder.h"
 #include "platform/richtext/RichTextBox.h"
 #include "platform/testing/FakeServices.h"
@@ -168,10 +168,8 @@ void report(const QString& name, double value, const char* unit, const char* tar
 } // namespace
 
 int main(int argc, char** argv) {
-    HeapPages::restartOnHugePages(argv);
+    startAsTheEditor(argv);
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     if (argc == 3)
         return runCase(QString::fromLatin1(argv[1]), QString::fromLatin1(argv[2]).toLongLong());

@@ -1,9 +1,9 @@
 // Speed of the lexicon tools on the program folder's real data.dat and dictionary.txt (copied into a
 // temporary folder, so the import leaves the built files alone).
 
+#include "bench/support/EditorStart.h"
 #include "lexicon/Module1.h"
 #include "platform/core/Ansi.h"
-#include "platform/core/HeapPages.h"
 #include "platform/core/ProgramFolder.h"
 #include "platform/core/TextFile.h"
 #include "platform/database/Database.h"
@@ -39,9 +39,7 @@ int lines(const RichTextBox& box) {
 } // namespace
 
 int main(int argc, char** argv) {
-    HeapPages::restartOnHugePages(argv);
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    startAsTheEditor(argv);
     QApplication app(argc, argv);
     const QString source = ProgramFolder::path();
     QTemporaryDir folder;

@@ -1,6 +1,6 @@
 // Load and save of a 1 MB RTF document and of one with 60,000 fonts, bulk insertion through the
 // selection, and Text of 1 MB.
-#include "platform/core/HeapPages.h"
+#include "bench/support/EditorStart.h"
 #include "platform/richtext/RichTextBox.h"
 
 #include <QApplication>
@@ -73,9 +73,7 @@ bool manyFonts(const QString& folder, int count, double& openMs, double& saveMs)
 } // namespace
 
 int main(int argc, char** argv) {
-    HeapPages::restartOnHugePages(argv);
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    startAsTheEditor(argv);
     QApplication app(argc, argv);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("big.rtf"));

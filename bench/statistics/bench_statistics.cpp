@@ -3,10 +3,10 @@
 #include "annotation/InlineLayout.h"
 #include "annotation/Progress.h"
 #include "annotation/Recognition.h"
+#include "bench/support/EditorStart.h"
 #include "bench/support/GeneratedText.h"
 #include "lexicon/Module1.h"
 #include "platform/core/EventYield.h"
-#include "platform/core/HeapPages.h"
 #include "platform/core/ProgramFolder.h"
 #include "platform/richtext/RichTextBox.h"
 #include "platform/testing/FakeServices.h"
@@ -37,9 +37,7 @@ double msOf(const std::function<void()>& run) {
 } // namespace
 
 int main(int argc, char** argv) {
-    HeapPages::restartOnHugePages(argv);
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    startAsTheEditor(argv);
     QApplication app(argc, argv);
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
     if (!QFile::exists(ProgramFolder::file(QStringLiteral("dictionary.txt"))) ||

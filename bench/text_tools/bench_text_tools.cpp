@@ -1,7 +1,7 @@
 // The notation converter over 150,000 transcriptions, the font replacement of a 1 MB document, and
 // one number, year and telephone read-out.
+#include "bench/support/EditorStart.h"
 #include "lexicon/Module1.h"
-#include "platform/core/HeapPages.h"
 #include "platform/core/ProgramFolder.h"
 #include "platform/testing/FakeServices.h"
 #include "tools/text/Frmconvert.h"
@@ -40,9 +40,7 @@ double averageMs(int runs, const std::function<void()>& work) {
 } // namespace
 
 int main(int argc, char** argv) {
-    HeapPages::restartOnHugePages(argv);
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    startAsTheEditor(argv);
     QApplication app(argc, argv);
     QTemporaryDir dir;
     ProgramFolder::setOverride(dir.path());
