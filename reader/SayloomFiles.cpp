@@ -49,7 +49,9 @@ void Sayloom::menuFileSaveToWave_Click() {
     const bool spoken = Voice->setAudioOutputStream(stream) && Voice->Speak(MainTxtBox->text(), SpeakFlags) &&
                         waitUntilExported();
     exporting = false;
-    // Speech goes back to the device also when the export failed.
+    // Speech goes back to the device also when the export failed; to the default one where none is listed.
+    if (!AudioOutputCB->isEnabled())
+        Voice->setAudioOutput(std::nullopt);
     AudioOutputCB_Click();
     if (!spoken)
         return;
