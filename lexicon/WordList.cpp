@@ -102,9 +102,15 @@ void WordList::rebuildIndex() {
         Slot& slot = table[at];
         slot.index = static_cast<std::int32_t>(i);
         slot.hash = h;
-        slot.length = static_cast<std::uint16_t>(std::min<qsizetype>(key.size(), 0xFFFF));
-        std::copy_n(key.utf16(), std::min<qsizetype>(key.size(), Slot::kKey), slot.key);
-        slot.phonetic = entries[i].phonetic;
+        slot.keyLength = static_cast<std::uint16_t>(std::min<qsizetype>(key.size(), 0xFFFF));
+        if (key.size() > Slot::kText)
+            continue;
+        std::copy_n(key.utf16(), key.size(), slot.text);
+        const QString& phonetic = entries[i].phonetic;
+        if (key.size() + phonetic.size() <= Slot::kText) {
+            slot.phoneticLength = static_cast<std::uint16_t>(phonetic.size());
+            std::copy_n(phonetic.utf16(), phonetic.size(), slot.text + key.size());
+        }
     }
 }
 
@@ -113,14 +119,15 @@ const WordList::Slot* WordList::find(QStringView key) const {
         return nullptr;
     const std::uint32_t h = hashOf(key);
     const auto length = static_cast<size_t>(key.size());
+    const auto keyLength = static_cast<std::uint16_t>(std::min<size_t>(length, 0xFFFF));
     for (std::uint32_t at = h & mask;; at = (at + 1) & mask) {
         const Slot& slot = table[at];
         if (slot.index < 0)
             return nullptr;
-        if (slot.hash != h || slot.length != length)
+        if (slot.hash != h || slot.keyLength != keyLength)
             continue;
-        if (length <= Slot::kKey) {
-            if (std::equal(key.utf16(), key.utf16() + length, slot.key))
+        if (length <= Slot::kText) {
+            if (std::equal(key.utf16(), key.utf16() + length, slot.text))
                 return &slot;
         } else if (entries[static_cast<size_t>(slot.index)].key == key) {
             return &slot;
@@ -140,5 +147,7 @@ QString WordList::firstPhonetic(QStringView lowerKey, qsizetype& index) const {
         return {};
     }
     index = slot->index;
-    return slot->phonetic;
+    if (slot->phoneticLength == Slot::kApart)
+        return entries[static_cast<size_t>(slot->index)].phonetic;
+    return QString(reinterpret_cast<const QChar*>(slot->text + slot->keyLength), slot->phoneticLength);
 }

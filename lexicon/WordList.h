@@ -40,16 +40,18 @@ private:
         // Kept whole: the transcription is read once per annotated word.
         QString phonetic;
     };
-    // One slot per key, open addressing. The key's first code units are kept in the slot, so a probe
-    // usually decides without touching the entry; the transcription sits beside them.
-    struct Slot {
-        static constexpr int kKey = 11;
-        std::int32_t index = -1; // first entry with the key; -1: empty slot
+    // One slot per key, open addressing, one cache line each. The key and its transcription are
+    // kept in the slot where both fit, so a lookup reads nothing else; otherwise the entry holds them.
+    struct alignas(64) Slot {
+        static constexpr int kText = 26;
+        static constexpr std::uint16_t kApart = 0xFFFF; // transcription not in the slot
+        std::int32_t index = -1;                        // first entry with the key; -1: empty slot
         std::uint32_t hash = 0;
-        std::uint16_t length = 0;
-        char16_t key[kKey] = {};
-        QString phonetic;
+        std::uint16_t keyLength = 0;
+        std::uint16_t phoneticLength = kApart;
+        char16_t text[kText] = {};
     };
+    static_assert(sizeof(Slot) == 64);
 
     static std::uint32_t hashOf(QStringView key);
     const Slot* find(QStringView key) const;

@@ -165,6 +165,34 @@ TEST_F(WordListTest, KeysSharingLongBeginningsAreToldApart) {
             << QString::fromUtf16(miss).toStdString();
 }
 
+TEST_F(WordListTest, KeysAndTranscriptionsOfAnyLengthAreFound) {
+    // Around the lengths the index keeps beside the key, and far beyond them.
+    const struct {
+        int key;
+        int phonetic;
+    } cases[] = {{13, 13}, {13, 14}, {26, 0}, {25, 1}, {27, 3}, {3, 40}, {70000, 5}, {4, 70000}};
+    const auto keyOf = [](int length, int n) { return QString(length - 1, u'a') + QChar(u'b' + n); };
+    QStringList lines;
+    for (int n = 0; n < static_cast<int>(std::size(cases)); ++n)
+        lines.append(keyOf(cases[n].key, n) + QStringLiteral("=|m|") + QString(cases[n].phonetic, u'p'));
+    list.add(lines);
+    for (int n = 0; n < static_cast<int>(std::size(cases)); ++n) {
+        const auto& c = cases[n];
+        EXPECT_EQ(LookupPhoneticFast(list, keyOf(c.key, n)), QString(c.phonetic, u'p'))
+            << c.key << " " << c.phonetic;
+        EXPECT_EQ(LookupPhoneticFast(list, keyOf(c.key, 20)), QString()) << c.key << " " << c.phonetic;
+    }
+}
+
+TEST_F(WordListTest, TranscriptionOutlivesTheList) {
+    load({QStringLiteral("cat=|猫|kAt")});
+    const QString phonetic = LookupPhoneticFast(list, QStringLiteral("cat"));
+    list.clear();
+    list.add({QStringLiteral("dog=|狗|dCg")});
+    EXPECT_EQ(phonetic, QStringLiteral("kAt"));
+    EXPECT_EQ(LookupPhoneticFast(list, QStringLiteral("cat")), QString());
+}
+
 TEST_F(WordListTest, EmptyListFindsNothing) {
     load({});
     EXPECT_EQ(LookupPhoneticFast(list, QStringLiteral("a")), QString());
