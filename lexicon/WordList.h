@@ -37,7 +37,7 @@ private:
         QString key;
         qsizetype meaningFrom = 0;
         qsizetype meaningLength = -1;
-        // Kept whole: the transcription is read once per annotated word.
+        // Kept whole; lookups read it where the slot cannot hold it.
         QString phonetic;
     };
     // One slot per key, open addressing, one cache line each. The key and its transcription are
